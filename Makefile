@@ -1,0 +1,49 @@
+# SPDX-FileCopyrightText: 2026 The Glyphory developers
+# SPDX-License-Identifier: MIT
+#
+# make run   installs what is missing, builds and starts Glyphory
+# make test  installs what is missing, builds and runs every test headless
+
+BUILD    ?= build
+JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
+PACKAGES := cmake make g++ pkg-config qt6-base-dev libfontconfig-dev libgl-dev fonts-dejavu-core \
+            clang-format
+EXTRA_PACKAGES ?=
+
+.PHONY: all deps configure build run test clean format
+
+all: build
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES) $(EXTRA_PACKAGES); do \
+	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	    if [ "$$(id -u)" = 0 ]; then \
+	        echo "Installing:$$missing"; \
+	        apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+	    else \
+	        echo "Some packages are missing. Install them with:"; \
+	        echo "    sudo apt-get install$$missing"; \
+	        exit 1; \
+	    fi; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/glyphory
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD)

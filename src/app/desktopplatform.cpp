@@ -1,0 +1,250 @@
+// SPDX-FileCopyrightText: 2026 The Glyphory developers
+// SPDX-License-Identifier: MIT
+#include "desktopplatform.h"
+
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSet>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <fontconfig/fontconfig.h>
+
+#include <cstdlib>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+DesktopPlatform::DesktopPlatform() = default;
+
+DesktopPlatform::~DesktopPlatform()
+{
+    if (m_lockFd >= 0)
+        ::close(m_lockFd);
+}
+
+// Asking fontconfig directly is several times faster than QFontDatabase, and it
+// does not add Qt's generic aliases ("Sans Serif", "Serif", "Monospace") that are
+// not installed fonts.
+void DesktopPlatform::loadFamilies()
+{
+    m_familiesLoaded = true;
+    FcConfig *config = FcConfigGetCurrent();
+    if (!config)
+        return;
+    FcPattern *pattern = FcPatternCreate();
+    FcObjectSet *objects = FcObjectSetBuild(FC_FAMILY, nullptr);
+    FcFontSet *set = FcFontList(config, pattern, objects);
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(pattern);
+    if (!set)
+        return;
+    // A face listing several family names (localised ones) comes back once per
+    // distinct list; its first name is the family, so the same family can appear
+    // more than once here and is kept once. Names differing only in case stay apart.
+    QSet<QString> seen;
+    seen.reserve(set->nfont);
+    m_families.reserve(set->nfont);
+    for (int i = 0; i < set->nfont; ++i) {
+        FcChar8 *family = nullptr;
+        if (FcPatternGetString(set->fonts[i], FC_FAMILY, 0, &family) != FcResultMatch)
+            continue;
+        const QString name = QString::fromUtf8(reinterpret_cast<const char *>(family));
+        if (!seen.contains(name)) {
+            seen.insert(name);
+            m_families.append(name);
+        }
+    }
+    FcFontSetDestroy(set);
+}
+
+int DesktopPlatform::fontCount()
+{
+    if (!m_familiesLoaded)
+        loadFamilies();
+    return int(m_families.size());
+}
+
+QString DesktopPlatform::fontName(int index)
+{
+    if (!m_familiesLoaded)
+        loadFamilies();
+    return m_families.value(index);
+}
+
+QString DesktopPlatform::resolveFamily(const QString &face)
+{
+    const auto known = m_resolved.constFind(face);
+    if (known != m_resolved.constEnd())
+        return *known;
+
+    QString result = face;
+    FcPattern *pattern = FcPatternCreate();
+    const QByteArray utf8 = face.toUtf8();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8 *>(utf8.constData()));
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult matchResult = FcResultNoMatch;
+    if (FcPattern *match = FcFontMatch(nullptr, pattern, &matchResult)) {
+        FcChar8 *family = nullptr;
+        if (FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch)
+            result = QString::fromUtf8(reinterpret_cast<const char *>(family));
+        FcPatternDestroy(match);
+    }
+    FcPatternDestroy(pattern);
+    m_resolved.insert(face, result);
+    return result;
+}
+
+// flock() is released by the kernel when the process ends however it ends, so a
+// crashed run can never leave a lock behind that blocks the next start.
+bool DesktopPlatform::anotherInstanceRunning()
+{
+    if (m_lockFd >= 0)
+        return false;
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    const QByteArray path = QFile::encodeName(folder + QStringLiteral("/glyphory.lock"));
+    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false; // Without a lock file we cannot tell; starting is the kinder guess.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return true;
+    }
+    m_lockFd = fd;
+    return false;
+}
+
+QString DesktopPlatform::windowsFolder()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    return folder;
+}
+
+QString DesktopPlatform::fontsFolderName()
+{
+    return QStringLiteral("fonts");
+}
+
+QString DesktopPlatform::programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString DesktopPlatform::documentPath(const QString &fileName)
+{
+    const QString beside = programFolder() + QLatin1Char('/') + fileName;
+    if (QFile::exists(beside))
+        return beside;
+    // An installed program finds its documents in its share folder.
+    const QString shared = QDir::cleanPath(programFolder() + QStringLiteral("/../share/glyphory/") +
+                                           fileName);
+    if (QFile::exists(shared))
+        return shared;
+    return beside;
+}
+
+QString DesktopPlatform::userName()
+{
+    if (const passwd *entry = ::getpwuid(::getuid())) {
+        // The first comma-separated field of the GECOS entry is the full name.
+        const QString gecos = QString::fromLocal8Bit(entry->pw_gecos ? entry->pw_gecos : "");
+        const QString fullName = gecos.section(QLatin1Char(','), 0, 0).trimmed();
+        if (!fullName.isEmpty())
+            return fullName;
+        if (entry->pw_name && *entry->pw_name)
+            return QString::fromLocal8Bit(entry->pw_name);
+    }
+    return qEnvironmentVariable("USER");
+}
+
+bool DesktopPlatform::openUrl(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+bool DesktopPlatform::startDetached(const QString &program, const QStringList &arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}
+
+static QStringList firstAvailable(const QList<QStringList> &candidates)
+{
+    for (const QStringList &command : candidates) {
+        const QString path = QStandardPaths::findExecutable(command.first());
+        if (!path.isEmpty()) {
+            QStringList found = command;
+            found.first() = path;
+            return found;
+        }
+    }
+    return {};
+}
+
+QStringList DesktopPlatform::characterMapCommand()
+{
+    return firstAvailable({{QStringLiteral("gucharmap")},
+                           {QStringLiteral("kcharselect")},
+                           {QStringLiteral("gnome-characters")}});
+}
+
+QStringList DesktopPlatform::regionalSettingsCommand()
+{
+    return firstAvailable({{QStringLiteral("gnome-control-center"), QStringLiteral("region")},
+                           {QStringLiteral("systemsettings"), QStringLiteral("kcm_regionandlang")},
+                           {QStringLiteral("cinnamon-settings"), QStringLiteral("region")},
+                           {QStringLiteral("xfce4-settings-manager")},
+                           {QStringLiteral("lxqt-config-locale")},
+                           {QStringLiteral("mate-control-center")}});
+}
+
+void DesktopPlatform::information(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool DesktopPlatform::askYesNo(QWidget *parent, const QString &title, const QString &text,
+                               bool yesIsDefault)
+{
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString DesktopPlatform::openFileName(QWidget *parent, const QStringList &filters)
+{
+    // The details would show the patterns after each description; the captions
+    // are meant to read exactly as given.
+    return QFileDialog::getOpenFileName(parent, QString(), QString(),
+                                        filters.join(QStringLiteral(";;")), nullptr,
+                                        QFileDialog::HideNameFilterDetails);
+}
+
+std::optional<QColor> DesktopPlatform::chooseColor(QWidget *parent, const QColor &initial)
+{
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+void DesktopPlatform::endProgram()
+{
+    // Quitting the event loop would let a nested loop (the font reading yields to
+    // it) run on and show the main window; the process has nothing to save.
+    std::fflush(nullptr);
+    std::_Exit(0);
+}

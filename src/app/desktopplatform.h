@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 The Glyphory developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform.h"
+
+#include <QHash>
+
+// The real desktop: fontconfig for fonts, the XDG folders, the desktop's default
+// handlers and Qt's standard dialogs.
+class DesktopPlatform final : public Platform {
+public:
+    DesktopPlatform();
+    ~DesktopPlatform() override;
+
+    int fontCount() override;
+    QString fontName(int index) override;
+    QString resolveFamily(const QString &face) override;
+    bool anotherInstanceRunning() override;
+    QString windowsFolder() override;
+    QString fontsFolderName() override;
+    QString programFolder() override;
+    QString documentPath(const QString &fileName) override;
+    QString userName() override;
+    bool openUrl(const QUrl &url) override;
+    bool startDetached(const QString &program, const QStringList &arguments) override;
+    QStringList characterMapCommand() override;
+    QStringList regionalSettingsCommand() override;
+    void information(QWidget *parent, const QString &title, const QString &text) override;
+    bool askYesNo(QWidget *parent, const QString &title, const QString &text,
+                  bool yesIsDefault) override;
+    QString openFileName(QWidget *parent, const QStringList &filters) override;
+    std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
+    void endProgram() override;
+
+private:
+    void loadFamilies();
+
+    QStringList m_families;
+    bool m_familiesLoaded = false;
+    QHash<QString, QString> m_resolved;
+    int m_lockFd = -1;
+};

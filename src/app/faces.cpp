@@ -1,0 +1,16 @@
+// SPDX-FileCopyrightText: 2026 The Glyphory developers
+// SPDX-License-Identifier: MIT
+#include "faces.h"
+
+#include "platform.h"
+
+QFont faceFont(Platform &platform, const QString &face, qreal points, FaceStyles styles)
+{
+    QFont font(platform.resolveFamily(face));
+    font.setPointSizeF(points);
+    font.setBold(styles.testFlag(FaceStyle::Bold));
+    font.setItalic(styles.testFlag(FaceStyle::Italic));
+    font.setUnderline(styles.testFlag(FaceStyle::Underline));
+    font.setStrikeOut(styles.testFlag(FaceStyle::StrikeOut));
+    return font;
+}

@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 The Glyphory developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+class Platform;
+
+enum class FaceStyle { Regular = 0, Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8 };
+Q_DECLARE_FLAGS(FaceStyles, FaceStyle)
+Q_DECLARE_OPERATORS_FOR_FLAGS(FaceStyles)
+
+// A font for a face name the layouts ask for ("Tahoma", "Arial"), on the family the
+// system actually has for it, so Qt never searches for a family that is missing.
+QFont faceFont(Platform &platform, const QString &face, qreal points,
+               FaceStyles styles = FaceStyle::Regular);

@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 The Glyphory developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QUrl;
+class QWidget;
+
+// Every system service the program touches goes through this interface, so the
+// windows can be driven in tests with a fake and nothing else reaches for the system.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Installed font families, exactly as the system reports them (unsorted).
+    // Read by index so the caller can yield to the event loop between names.
+    virtual int fontCount() = 0;
+    virtual QString fontName(int index) = 0;
+
+    // The installed family the system would use for a face name the layout asks
+    // for. Qt must never be handed a family that is not installed: its fallback
+    // search for a missing family costs time growing with the square of the fonts.
+    virtual QString resolveFamily(const QString &face) = 0;
+
+    // True when another copy of the program already runs for this user.
+    virtual bool anotherInstanceRunning() = 0;
+
+    // The folder under which the user's fonts folder lies, without a trailing
+    // separator; empty when it cannot be determined.
+    virtual QString windowsFolder() = 0;
+    // The fonts folder's own name inside windowsFolder().
+    virtual QString fontsFolderName() = 0;
+    // The folder that holds the program file, without a trailing separator.
+    virtual QString programFolder() = 0;
+    // Full path of a document shipped with the program ("License Agreement.rtf").
+    virtual QString documentPath(const QString &fileName) = 0;
+    // The logged-on user's name; empty when none is available.
+    virtual QString userName() = 0;
+
+    // Hands a file, folder, web address or mail link to the desktop's default
+    // handler and returns at once. False when nothing could take the request.
+    virtual bool openUrl(const QUrl &url) = 0;
+    // Starts a program without waiting for it. False when it could not start.
+    virtual bool startDetached(const QString &program, const QStringList &arguments) = 0;
+    // The desktop's character map and region settings, as program plus arguments;
+    // empty when this desktop has none.
+    virtual QStringList characterMapCommand() = 0;
+    virtual QStringList regionalSettingsCommand() = 0;
+
+    virtual void information(QWidget *parent, const QString &title, const QString &text) = 0;
+    // A Yes/No question with an information icon; true for Yes.
+    virtual bool askYesNo(QWidget *parent, const QString &title, const QString &text,
+                          bool yesIsDefault) = 0;
+    // Empty when the user cancelled. filters are Qt name filters ("Text (*.txt)").
+    virtual QString openFileName(QWidget *parent, const QStringList &filters) = 0;
+    // No value when the user cancelled.
+    virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
+
+    // Ends the process at once: no further handler runs, nothing is asked or saved.
+    virtual void endProgram() = 0;
+};

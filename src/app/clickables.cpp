@@ -7,9 +7,9 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
-QCursor handCursor()
-{
+QCursor handCursor() {
     static const QPixmap hand(QStringLiteral(":/images/hand.png"));
     if (hand.isNull())
         return QCursor(Qt::PointingHandCursor);
@@ -17,14 +17,12 @@ QCursor handCursor()
     return QCursor(hand, 9, 1);
 }
 
-QPixmap picture(const QString &name)
-{
+QPixmap picture(const QString &name) {
     // QPixmap picks the @2x file by itself on a high-DPI screen.
     return QPixmap(QStringLiteral(":/images/%1.png").arg(name));
 }
 
-QIcon programIcon()
-{
+QIcon programIcon() {
     QIcon icon;
     for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/images/glyphory-%1.png").arg(size), QSize(size, size));
@@ -32,20 +30,18 @@ QIcon programIcon()
 }
 
 LinkLabel::LinkLabel(const QString &text, QWidget *parent)
-    : QLabel(text, parent)
-{
+    : QLabel(text, parent) {
     setCursor(handCursor());
     setTextFormat(Qt::PlainText);
 }
 
-void LinkLabel::mousePressEvent(QMouseEvent *event)
-{
+void LinkLabel::mousePressEvent(QMouseEvent *event) {
     m_pressed = event->button() == Qt::LeftButton;
 }
 
-void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     m_pressed = false;
     if (click)
         emit clicked();
@@ -53,8 +49,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 
 ImageButton::ImageButton(const QString &pictureName, const QString &toolTip, QWidget *parent)
     : QAbstractButton(parent)
-    , m_picture(picture(pictureName))
-{
+    , m_picture(picture(pictureName)) {
     setFocusPolicy(Qt::NoFocus);
     setCursor(handCursor());
     setToolTip(toolTip);
@@ -62,31 +57,28 @@ ImageButton::ImageButton(const QString &pictureName, const QString &toolTip, QWi
     setText(toolTip);
 }
 
-QSize ImageButton::sizeHint() const
-{
+QSize ImageButton::sizeHint() const {
     return QSize(16, 16);
 }
 
-void ImageButton::paintEvent(QPaintEvent *)
-{
+void ImageButton::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     if (m_picture.isNull())
         return;
     const QSize size = m_picture.deviceIndependentSize().toSize();
-    painter.drawPixmap(QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size),
-                       m_picture);
+    painter.drawPixmap(
+        QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size),
+        m_picture);
 }
 
-QLabel *makePicture(const QString &pictureName, QWidget *parent)
-{
+QLabel *makePicture(const QString &pictureName, QWidget *parent) {
     auto *label = new QLabel(parent);
     label->setPixmap(picture(pictureName));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
-QWidget *makeLine(QWidget *parent, const QString &name, QPoint from, QPoint to)
-{
+QWidget *makeLine(QWidget *parent, const QString &name, QPoint from, QPoint to) {
     auto *line = new QFrame(parent);
     line->setObjectName(name);
     line->setFrameShape(QFrame::NoFrame);
@@ -97,4 +89,13 @@ QWidget *makeLine(QWidget *parent, const QString &name, QPoint from, QPoint to)
     const QRect span = QRect(from, to).normalized();
     line->setGeometry(span.left(), span.top(), qMax(1, span.width()), qMax(1, span.height()));
     return line;
+}
+
+void centreOnScreen(QWidget *window) {
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
 }

@@ -51,3 +51,6 @@ private:
 QLabel *makePicture(const QString &pictureName, QWidget *parent);
 // A one-pixel line between two points, in the scroll-bar colour the windows use.
 QWidget *makeLine(QWidget *parent, const QString &name, QPoint from, QPoint to);
+
+// Places a window in the middle of the screen it is on.
+void centreOnScreen(QWidget *window);

@@ -4,8 +4,7 @@
 
 #include "platform.h"
 
-QFont faceFont(Platform &platform, const QString &face, qreal points, FaceStyles styles)
-{
+QFont faceFont(Platform &platform, const QString &face, qreal points, FaceStyles styles) {
     QFont font(platform.resolveFamily(face));
     font.setPointSizeF(points);
     font.setBold(styles.testFlag(FaceStyle::Bold));

@@ -5,7 +5,8 @@
 #include <QString>
 
 // Fixed when the program is built; the program has no settings to change them.
-inline const QString ProductPageAddress = QStringLiteral("http://www.example.com/software/glyphory.html");
+inline const QString ProductPageAddress =
+    QStringLiteral("http://www.example.com/software/glyphory.html");
 inline const QString SupportMailAddress = QStringLiteral("support@corvatek.example");
 inline const QString DownloadSiteHost = QStringLiteral("example.com");
 inline const QString DownloadSiteAddress = QStringLiteral("http://www.") + DownloadSiteHost;

@@ -1,0 +1,193 @@
+// SPDX-FileCopyrightText: 2026 The Glyphory developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QMainWindow>
+
+#include <functional>
+
+class AboutForm;
+class ForGlyphory;
+class FontListModel;
+class ImageButton;
+class LinkLabel;
+class Platform;
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+// The program's one working window. The controls carry their names as object
+// names and are reached by them, from the handlers here and from the tests.
+class MainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainForm(Platform &platform, QWidget *parent = nullptr);
+    ~MainForm() override;
+
+    // Load step: runs once, before the window is first shown.
+    void Form_Load();
+
+    // Lifecycle.
+    void Quit_Click();
+    void Command4_Click();
+    void Image9_Click();
+    void Minimize_Click();
+    void Image8_Click();
+
+    // Font list, search and count.
+    void FontList_Click();
+    void FontFind_GotFocus();
+    void FontFind_Click();
+    void FontFind_Change();
+    void FindInList(QListView *list, const QString &text);
+    void FontsNumberTimes_Timer();
+    void Command1_Click();
+    void Command2_Click();
+    void RefreshLisr_Click();
+
+    // Preview text and styles.
+    void Sizelist_Click();
+    void Bold_Click();
+    void Italic_Click();
+    void Underline_Click();
+    void Strikeout_Click();
+    void ColorPick_Click();
+    void RemoveEffects_Click();
+    void RemoveLabel_Click();
+    void ClearText_Click();
+    void RemoveAll_Click();
+    void BigText_GotFocus();
+    void BigText_Click();
+
+    // Edit commands: each acts on the box named in WhichOne.
+    void UndoCode();
+    void CutCode();
+    void CopyCode();
+    void PasteCode();
+    void DelCode();
+    void SelectAllCode();
+    void ReportCode();
+    void OpenFile();
+    void Undo_Click();
+    void UndoButton_Click();
+    void Cut2_Click();
+    void Cut_Click();
+    void Copy2_Click();
+    void Copy_Click();
+    void Paste2_Click();
+    void Paste_Click();
+    void Delete2_Click();
+    void Delete_Click();
+    void SelectAll_Click();
+
+    // Font installer.
+    void Label8_Click();
+    void Label11_Click();
+    void Label9_Click();
+    void Label13_Click();
+
+    // Extras and Help.
+    void OpenWinFonts_Click();
+    void Command3_Click();
+    void CharacterMapButton_Click();
+    void Label7_Click();
+    void Label5_Click();
+    void OpenRALO_Click();
+    void Label16_Click();
+    void Label15_Click();
+    void License_Click();
+    void Contact_Click();
+    void LikeIt_Click();
+    void OnTheWeb_Click();
+    void AboutPro_Click();
+
+    // The font selected in FontList; empty when none is.
+    QString selectedFont() const;
+
+    AboutForm *aboutForm() const { return m_about; }
+    ForGlyphory *feedbackForm() const { return m_feedback; }
+
+    // Frames.
+    QGroupBox *Frame1 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QGroupBox *Frame3 = nullptr;
+    QGroupBox *Frame4 = nullptr;
+    QGroupBox *Frame6 = nullptr;
+    QGroupBox *Frame7 = nullptr;
+
+    // The font list column.
+    QWidget *Picture1 = nullptr;
+    QLineEdit *FontFind = nullptr;
+    QLabel *FontsNumber = nullptr;
+    QListView *FontList = nullptr;
+
+    // The preview.
+    QListWidget *Sizelist = nullptr;
+    QCheckBox *Bold = nullptr;
+    QCheckBox *Italic = nullptr;
+    QCheckBox *Underline = nullptr;
+    QCheckBox *Strikeout = nullptr;
+    QPlainTextEdit *BigText = nullptr;
+
+    // The installer.
+    QLineEdit *FontPath = nullptr;
+
+    // Hidden storage boxes.
+    QLineEdit *WindowsPath = nullptr;
+    QLineEdit *WhichOne = nullptr;
+    QPlainTextEdit *RegionalInfo = nullptr;
+    QPlainTextEdit *CharMapHelp = nullptr;
+    QLineEdit *PASS = nullptr;
+
+    QTimer *FontsNumberTimes = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildFontColumn();
+    void buildExtrasPanel();
+    void buildCommandButtons();
+    void buildPreviewArea();
+    void buildInstaller(QWidget *frame);
+    void buildStorageBoxes(QWidget *frame);
+    void buildBanner();
+    void buildMenus();
+    void buildTabOrder();
+    LinkLabel *addLink(QWidget *parent, const QString &name, const QString &text, int left, int top,
+                       void (MainForm::*handler)());
+    ImageButton *addImage(QWidget *parent, const QString &name, const QString &pictureName,
+                          const QString &toolTip, int left, int top, void (MainForm::*handler)());
+    QAction *addItem(QMenu *menu, const QString &name, const QString &text,
+                     const QKeySequence &shortcut, void (MainForm::*handler)());
+    void addSeparator(QMenu *menu, const QString &name);
+
+    QWidget *editTarget() const;
+    void applySize();
+    void changePreviewFont(const std::function<void(QFont &)> &change);
+    void applyStyleBox(QCheckBox *box, void (QFont::*setStyle)(bool));
+    void endProgram();
+    void minimizeWindow();
+    void refreshList();
+    void resetStyles();
+    void clearPreview();
+    void showFeedback();
+    void showAbout();
+
+    Platform &m_platform;
+    FontListModel *m_fonts = nullptr;
+    QColor m_colorsColor = Qt::black;
+    QList<QAction *> m_commands;
+    AboutForm *m_about = nullptr;
+    ForGlyphory *m_feedback = nullptr;
+};

@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 The Glyphory developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QStringList>
+
+class Platform;
+class QWidget;
+
+namespace FontInstaller {
+
+// The filters of the font-file dialog: all font files first, then every file.
+QStringList fontFileFilters();
+
+// Copies the file at fontPath into the user's fonts folder under its own name,
+// asking before it replaces a file already there, and tells the user how it went.
+// The fonts folder opens only after a copy that succeeded. Returns true when the
+// font is in the fonts folder afterwards.
+bool installFont(Platform &platform, QWidget *parent, const QString &fontPath);
+
+} // namespace FontInstaller

@@ -3,14 +3,15 @@
 #
 # make run   installs what is missing, builds and starts Glyphory
 # make test  installs what is missing, builds and runs every test headless
+# make package  builds the Debian package $(BUILD)/glyphory_<version>_<arch>.deb
 
 BUILD    ?= build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake make g++ pkg-config qt6-base-dev libfontconfig-dev libgl-dev fonts-dejavu-core \
-            clang-format
+            clang-format desktop-file-utils appstream
 EXTRA_PACKAGES ?=
 
-.PHONY: all deps configure build run test clean format
+.PHONY: all deps configure build run test package clean format
 
 all: build
 
@@ -41,6 +42,9 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

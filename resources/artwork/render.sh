@@ -53,3 +53,11 @@ review        review         30  30
 friend        friend         30  30
 note          note           14  14
 TABLE
+
+# The Windows build embeds the program icon as one .ico file.
+if command -v convert >/dev/null 2>&1; then
+    convert "$out/glyphory-16.png" "$out/glyphory-32.png" "$out/glyphory-48.png" \
+        "$here/../../packaging/glyphory.ico"
+else
+    echo "render.sh: ImageMagick's convert not found; packaging/glyphory.ico left as it was" >&2
+fi

@@ -9,7 +9,8 @@
 #include <QPainter>
 #include <QScreen>
 
-QCursor handCursor() {
+QCursor handCursor()
+{
     static const QPixmap hand(QStringLiteral(":/images/hand.png"));
     if (hand.isNull())
         return QCursor(Qt::PointingHandCursor);
@@ -17,12 +18,14 @@ QCursor handCursor() {
     return QCursor(hand, 9, 1);
 }
 
-QPixmap picture(const QString &name) {
+QPixmap picture(const QString &name)
+{
     // QPixmap picks the @2x file by itself on a high-DPI screen.
     return QPixmap(QStringLiteral(":/images/%1.png").arg(name));
 }
 
-QIcon programIcon() {
+QIcon programIcon()
+{
     QIcon icon;
     for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/images/glyphory-%1.png").arg(size), QSize(size, size));
@@ -30,16 +33,19 @@ QIcon programIcon() {
 }
 
 LinkLabel::LinkLabel(const QString &text, QWidget *parent)
-    : QLabel(text, parent) {
+    : QLabel(text, parent)
+{
     setCursor(handCursor());
     setTextFormat(Qt::PlainText);
 }
 
-void LinkLabel::mousePressEvent(QMouseEvent *event) {
+void LinkLabel::mousePressEvent(QMouseEvent *event)
+{
     m_pressed = event->button() == Qt::LeftButton;
 }
 
-void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
     const bool click = m_pressed && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     m_pressed = false;
@@ -49,7 +55,8 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
 
 ImageButton::ImageButton(const QString &pictureName, const QString &toolTip, QWidget *parent)
     : QAbstractButton(parent)
-    , m_picture(picture(pictureName)) {
+    , m_picture(picture(pictureName))
+{
     setFocusPolicy(Qt::NoFocus);
     setCursor(handCursor());
     setToolTip(toolTip);
@@ -57,11 +64,13 @@ ImageButton::ImageButton(const QString &pictureName, const QString &toolTip, QWi
     setText(toolTip);
 }
 
-QSize ImageButton::sizeHint() const {
+QSize ImageButton::sizeHint() const
+{
     return QSize(16, 16);
 }
 
-void ImageButton::paintEvent(QPaintEvent *) {
+void ImageButton::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     if (m_picture.isNull())
         return;
@@ -71,14 +80,16 @@ void ImageButton::paintEvent(QPaintEvent *) {
         m_picture);
 }
 
-QLabel *makePicture(const QString &pictureName, QWidget *parent) {
+QLabel *makePicture(const QString &pictureName, QWidget *parent)
+{
     auto *label = new QLabel(parent);
     label->setPixmap(picture(pictureName));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
-QWidget *makeLine(QWidget *parent, const QString &name, QPoint from, QPoint to) {
+QWidget *makeLine(QWidget *parent, const QString &name, QPoint from, QPoint to)
+{
     auto *line = new QFrame(parent);
     line->setObjectName(name);
     line->setFrameShape(QFrame::NoFrame);
@@ -91,7 +102,8 @@ QWidget *makeLine(QWidget *parent, const QString &name, QPoint from, QPoint to) 
     return line;
 }
 
-void centreOnScreen(QWidget *window) {
+void centreOnScreen(QWidget *window)
+{
     const QScreen *screen = window->screen();
     if (!screen)
         return;

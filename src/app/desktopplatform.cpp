@@ -24,7 +24,8 @@
 
 DesktopPlatform::DesktopPlatform() = default;
 
-DesktopPlatform::~DesktopPlatform() {
+DesktopPlatform::~DesktopPlatform()
+{
     if (m_lockFd >= 0)
         ::close(m_lockFd);
 }
@@ -32,7 +33,8 @@ DesktopPlatform::~DesktopPlatform() {
 // Asking fontconfig directly is several times faster than QFontDatabase, and it
 // does not add Qt's generic aliases ("Sans Serif", "Serif", "Monospace") that are
 // not installed fonts.
-void DesktopPlatform::loadFamilies() {
+void DesktopPlatform::loadFamilies()
+{
     m_familiesLoaded = true;
     FcConfig *config = FcConfigGetCurrent();
     if (!config)
@@ -63,19 +65,22 @@ void DesktopPlatform::loadFamilies() {
     FcFontSetDestroy(set);
 }
 
-int DesktopPlatform::fontCount() {
+int DesktopPlatform::fontCount()
+{
     if (!m_familiesLoaded)
         loadFamilies();
     return int(m_families.size());
 }
 
-QString DesktopPlatform::fontName(int index) {
+QString DesktopPlatform::fontName(int index)
+{
     if (!m_familiesLoaded)
         loadFamilies();
     return m_families.value(index);
 }
 
-QString DesktopPlatform::resolveFamily(const QString &face) {
+QString DesktopPlatform::resolveFamily(const QString &face)
+{
     const auto known = m_resolved.constFind(face);
     if (known != m_resolved.constEnd())
         return *known;
@@ -100,7 +105,8 @@ QString DesktopPlatform::resolveFamily(const QString &face) {
 
 // flock() is released by the kernel when the process ends however it ends, so a
 // crashed run can never leave a lock behind that blocks the next start.
-bool DesktopPlatform::anotherInstanceRunning() {
+bool DesktopPlatform::anotherInstanceRunning()
+{
     if (m_lockFd >= 0)
         return false;
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -118,22 +124,26 @@ bool DesktopPlatform::anotherInstanceRunning() {
     return false;
 }
 
-QString DesktopPlatform::windowsFolder() {
+QString DesktopPlatform::windowsFolder()
+{
     QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
         folder.chop(1);
     return folder;
 }
 
-QString DesktopPlatform::fontsFolderName() {
+QString DesktopPlatform::fontsFolderName()
+{
     return QStringLiteral("fonts");
 }
 
-QString DesktopPlatform::programFolder() {
+QString DesktopPlatform::programFolder()
+{
     return QCoreApplication::applicationDirPath();
 }
 
-QString DesktopPlatform::documentPath(const QString &fileName) {
+QString DesktopPlatform::documentPath(const QString &fileName)
+{
     const QString beside = programFolder() + QLatin1Char('/') + fileName;
     if (QFile::exists(beside))
         return beside;
@@ -145,7 +155,8 @@ QString DesktopPlatform::documentPath(const QString &fileName) {
     return beside;
 }
 
-QString DesktopPlatform::userName() {
+QString DesktopPlatform::userName()
+{
     if (const passwd *entry = ::getpwuid(::getuid())) {
         // The first comma-separated field of the GECOS entry is the full name.
         const QString gecos = QString::fromLocal8Bit(entry->pw_gecos ? entry->pw_gecos : "");
@@ -158,15 +169,18 @@ QString DesktopPlatform::userName() {
     return qEnvironmentVariable("USER");
 }
 
-bool DesktopPlatform::openUrl(const QUrl &url) {
+bool DesktopPlatform::openUrl(const QUrl &url)
+{
     return QDesktopServices::openUrl(url);
 }
 
-bool DesktopPlatform::startDetached(const QString &program, const QStringList &arguments) {
+bool DesktopPlatform::startDetached(const QString &program, const QStringList &arguments)
+{
     return QProcess::startDetached(program, arguments);
 }
 
-static QStringList firstAvailable(const QList<QStringList> &candidates) {
+static QStringList firstAvailable(const QList<QStringList> &candidates)
+{
     for (const QStringList &command : candidates) {
         const QString path = QStandardPaths::findExecutable(command.first());
         if (!path.isEmpty()) {
@@ -178,13 +192,15 @@ static QStringList firstAvailable(const QList<QStringList> &candidates) {
     return {};
 }
 
-QStringList DesktopPlatform::characterMapCommand() {
+QStringList DesktopPlatform::characterMapCommand()
+{
     return firstAvailable({{QStringLiteral("gucharmap")},
                            {QStringLiteral("kcharselect")},
                            {QStringLiteral("gnome-characters")}});
 }
 
-QStringList DesktopPlatform::regionalSettingsCommand() {
+QStringList DesktopPlatform::regionalSettingsCommand()
+{
     return firstAvailable({{QStringLiteral("gnome-control-center"), QStringLiteral("region")},
                            {QStringLiteral("systemsettings"), QStringLiteral("kcm_regionandlang")},
                            {QStringLiteral("cinnamon-settings"), QStringLiteral("region")},
@@ -193,20 +209,23 @@ QStringList DesktopPlatform::regionalSettingsCommand() {
                            {QStringLiteral("mate-control-center")}});
 }
 
-void DesktopPlatform::information(QWidget *parent, const QString &title, const QString &text) {
+void DesktopPlatform::information(QWidget *parent, const QString &title, const QString &text)
+{
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
 bool DesktopPlatform::askYesNo(QWidget *parent, const QString &title, const QString &text,
-                               bool yesIsDefault) {
+                               bool yesIsDefault)
+{
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Yes | QMessageBox::No,
                     parent);
     box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
-QString DesktopPlatform::openFileName(QWidget *parent, const QStringList &filters) {
+QString DesktopPlatform::openFileName(QWidget *parent, const QStringList &filters)
+{
     // The details would show the patterns after each description; the captions
     // are meant to read exactly as given.
     return QFileDialog::getOpenFileName(parent, QString(), QString(),
@@ -214,14 +233,16 @@ QString DesktopPlatform::openFileName(QWidget *parent, const QStringList &filter
                                         QFileDialog::HideNameFilterDetails);
 }
 
-std::optional<QColor> DesktopPlatform::chooseColor(QWidget *parent, const QColor &initial) {
+std::optional<QColor> DesktopPlatform::chooseColor(QWidget *parent, const QColor &initial)
+{
     const QColor chosen = QColorDialog::getColor(initial, parent);
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;
 }
 
-void DesktopPlatform::endProgram() {
+void DesktopPlatform::endProgram()
+{
     // Quitting the event loop would let a nested loop (the font reading yields to
     // it) run on and show the main window; the process has nothing to save.
     std::fflush(nullptr);

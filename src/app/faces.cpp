@@ -4,7 +4,10 @@
 
 #include "platform.h"
 
-QFont faceFont(Platform &platform, const QString &face, qreal points, FaceStyles styles) {
+#include <QApplication>
+
+QFont faceFont(Platform &platform, const QString &face, qreal points, FaceStyles styles)
+{
     QFont font(platform.resolveFamily(face));
     font.setPointSizeF(points);
     font.setBold(styles.testFlag(FaceStyle::Bold));
@@ -12,4 +15,9 @@ QFont faceFont(Platform &platform, const QString &face, qreal points, FaceStyles
     font.setUnderline(styles.testFlag(FaceStyle::Underline));
     font.setStrikeOut(styles.testFlag(FaceStyle::StrikeOut));
     return font;
+}
+
+void setApplicationFont(Platform &platform)
+{
+    QApplication::setFont(faceFont(platform, QStringLiteral("Tahoma"), 8.25));
 }

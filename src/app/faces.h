@@ -15,3 +15,8 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(FaceStyles)
 // system actually has for it, so Qt never searches for a family that is missing.
 QFont faceFont(Platform &platform, const QString &face, qreal points,
                FaceStyles styles = FaceStyle::Regular);
+
+// Qt's own default font is an alias that it would look up among every installed
+// family; the program's windows, menus and message boxes get an installed one.
+// Call before any window exists.
+void setApplicationFont(Platform &platform);

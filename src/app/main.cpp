@@ -7,15 +7,16 @@
 
 #include <QApplication>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("glyphory"));
+    // Lets the desktop match the windows to the launcher entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.example.glyphory"));
     QApplication::setWindowIcon(programIcon());
 
     DesktopPlatform platform;
-    // Qt's own default font is an alias that it would look up among every
-    // installed family; give it an installed one before any window exists.
-    QApplication::setFont(faceFont(platform, QStringLiteral("Tahoma"), 8.25));
+    setApplicationFont(platform);
 
     ReadForm splash(platform);
     if (!splash.Form_Load())

@@ -61,14 +61,16 @@ const char *const CharacterMapHelp =
 const QColor LinkBlue(0, 0, 192);
 const QColor White(255, 255, 255);
 
-void setTextColour(QWidget *widget, const QColor &colour) {
+void setTextColour(QWidget *widget, const QColor &colour)
+{
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     widget->setPalette(palette);
 }
 
-void setBackground(QWidget *widget, const QColor &colour) {
+void setBackground(QWidget *widget, const QColor &colour)
+{
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
     palette.setColor(QPalette::Base, colour);
@@ -76,8 +78,8 @@ void setBackground(QWidget *widget, const QColor &colour) {
     widget->setAutoFillBackground(true);
 }
 
-template <typename Widget>
-Widget *named(Widget *widget, const QString &name, const QRect &geometry) {
+template <typename Widget> Widget *named(Widget *widget, const QString &name, const QRect &geometry)
+{
     widget->setObjectName(name);
     widget->setGeometry(geometry);
     return widget;
@@ -85,7 +87,8 @@ Widget *named(Widget *widget, const QString &name, const QRect &geometry) {
 
 // A label that sizes itself to its text, placed at a position in twips.
 QLabel *autoSizeLabel(QWidget *parent, const QString &name, const QString &text, int left, int top,
-                      const QFont &font) {
+                      const QFont &font)
+{
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setFont(font);
@@ -95,7 +98,8 @@ QLabel *autoSizeLabel(QWidget *parent, const QString &name, const QString &text,
 }
 
 QLabel *wrappingLabel(QWidget *parent, const QString &name, const QString &text,
-                      const QRect &geometry, const QFont &font) {
+                      const QRect &geometry, const QFont &font)
+{
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setFont(font);
@@ -105,8 +109,8 @@ QLabel *wrappingLabel(QWidget *parent, const QString &name, const QString &text,
     return label;
 }
 
-QGroupBox *frame(QWidget *parent, const QString &name, const QString &title,
-                 const QRect &geometry) {
+QGroupBox *frame(QWidget *parent, const QString &name, const QString &title, const QRect &geometry)
+{
     auto *box = new QGroupBox(title, parent);
     return named(box, name, geometry);
 }
@@ -115,7 +119,8 @@ QGroupBox *frame(QWidget *parent, const QString &name, const QString &title,
 
 MainForm::MainForm(Platform &platform, QWidget *parent)
     : QMainWindow(parent)
-    , m_platform(platform) {
+    , m_platform(platform)
+{
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(tr("Glyphory - Version 3.6"));
     setWindowIcon(programIcon());
@@ -146,12 +151,14 @@ MainForm::MainForm(Platform &platform, QWidget *parent)
     FontsNumberTimes->start();
 }
 
-MainForm::~MainForm() {
+MainForm::~MainForm()
+{
     delete m_about;
     delete m_feedback;
 }
 
-void MainForm::buildFontColumn() {
+void MainForm::buildFontColumn()
+{
     QWidget *client = centralWidget();
     Frame1 = frame(client, QStringLiteral("Frame1"), QString(), twipsRect(150, 60, 2775, 7965));
 
@@ -177,6 +184,7 @@ void MainForm::buildFontColumn() {
     setBackground(FontFind, White);
     setTextColour(FontFind, QColor(192, 192, 192));
     FontFind->installEventFilter(this);
+    FontFind->setContextMenuPolicy(Qt::NoContextMenu);
     connect(FontFind, &QLineEdit::textChanged, this, &MainForm::FontFind_Change);
 
     makeLine(Frame1, QStringLiteral("Line1"), twipsPoint(180, 705), twipsPoint(2550, 705));
@@ -206,7 +214,8 @@ void MainForm::buildFontColumn() {
             &MainForm::FontList_Click);
 }
 
-void MainForm::buildExtrasPanel() {
+void MainForm::buildExtrasPanel()
+{
     Frame6 = frame(centralWidget(), QStringLiteral("Frame6"), QString(),
                    twipsRect(3090, 60, 6855, 2085));
     const QFont plain = faceFont(m_platform, QStringLiteral("Arial"), 8.25);
@@ -235,7 +244,8 @@ void MainForm::buildExtrasPanel() {
             &MainForm::Label16_Click);
 }
 
-void MainForm::buildCommandButtons() {
+void MainForm::buildCommandButtons()
+{
     Frame7 = frame(centralWidget(), QStringLiteral("Frame7"), QString(),
                    twipsRect(10110, 60, 2745, 2085));
     const QFont font = faceFont(m_platform, QStringLiteral("Arial"), 8.25);
@@ -259,7 +269,8 @@ void MainForm::buildCommandButtons() {
     }
 }
 
-void MainForm::buildPreviewArea() {
+void MainForm::buildPreviewArea()
+{
     Frame4 = frame(centralWidget(), QStringLiteral("Frame4"), QString(),
                    twipsRect(3090, 2220, 9765, 5805));
 
@@ -349,6 +360,8 @@ void MainForm::buildPreviewArea() {
     setBackground(BigText, White);
     setTextColour(BigText, Qt::black);
     BigText->installEventFilter(this);
+    // The edit commands live in the menu bar and the toolbar only.
+    BigText->setContextMenuPolicy(Qt::NoContextMenu);
     BigText->viewport()->installEventFilter(this);
 
     Frame2 = frame(Frame4, QStringLiteral("Frame2"), tr(" Fonts Installer "),
@@ -357,7 +370,8 @@ void MainForm::buildPreviewArea() {
     buildStorageBoxes(Frame4);
 }
 
-void MainForm::buildInstaller(QWidget *installer) {
+void MainForm::buildInstaller(QWidget *installer)
+{
     named(makePicture(QStringLiteral("installer"), installer), QStringLiteral("Image4"),
           twipsRect(150, 270, 720, 720));
     addLink(installer, QStringLiteral("Label8"), tr("Browse.."), 975, 330, &MainForm::Label8_Click)
@@ -383,18 +397,22 @@ void MainForm::buildInstaller(QWidget *installer) {
     FontPath->setAccessibleName(tr("Font file"));
     setBackground(FontPath, White);
     FontPath->installEventFilter(this);
+    FontPath->setContextMenuPolicy(Qt::NoContextMenu);
 }
 
-void MainForm::buildStorageBoxes(QWidget *parent) {
+void MainForm::buildStorageBoxes(QWidget *parent)
+{
     // Named string storage that other commands read; never shown.
     const QRect behindPreview = BigText->geometry();
     WindowsPath = named(new QLineEdit(parent), QStringLiteral("WindowsPath"), behindPreview);
     WhichOne = named(new QLineEdit(QStringLiteral("WhichOne"), parent), QStringLiteral("WhichOne"),
                      behindPreview);
     WhichOne->setEnabled(false);
-    RegionalInfo = named(new QPlainTextEdit(QString::fromUtf8(RegionalHelp), parent),
+    // A line edit holds its text exactly as given, CR LF line ends included; a
+    // multi-line box would turn them into its own paragraph breaks.
+    RegionalInfo = named(new QLineEdit(QString::fromUtf8(RegionalHelp), parent),
                          QStringLiteral("RegionalInfo"), behindPreview);
-    CharMapHelp = named(new QPlainTextEdit(QString::fromUtf8(CharacterMapHelp), parent),
+    CharMapHelp = named(new QLineEdit(QString::fromUtf8(CharacterMapHelp), parent),
                         QStringLiteral("CharMapHelp"), behindPreview);
     for (QWidget *box :
          {static_cast<QWidget *>(WindowsPath), static_cast<QWidget *>(WhichOne),
@@ -414,7 +432,8 @@ void MainForm::buildStorageBoxes(QWidget *parent) {
     PASS->setFocus();
 }
 
-void MainForm::buildBanner() {
+void MainForm::buildBanner()
+{
     // The welcome banner lies above the client area; it is never seen and its two
     // images never receive a click, but they exist with their commands.
     Frame3 = frame(centralWidget(), QStringLiteral("Frame3"), QString(),
@@ -439,7 +458,8 @@ void MainForm::buildBanner() {
     Frame3->setVisible(false);
 }
 
-void MainForm::buildMenus() {
+void MainForm::buildMenus()
+{
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MenuBar"));
 
@@ -503,7 +523,8 @@ void MainForm::buildMenus() {
             QKeySequence(Qt::CTRL | Qt::Key_B), &MainForm::AboutPro_Click);
 }
 
-void MainForm::buildTabOrder() {
+void MainForm::buildTabOrder()
+{
     const QStringList order{
         QStringLiteral("PASS"),      QStringLiteral("FontList"), QStringLiteral("Sizelist"),
         QStringLiteral("Bold"),      QStringLiteral("Italic"),   QStringLiteral("Underline"),
@@ -520,7 +541,8 @@ void MainForm::buildTabOrder() {
 }
 
 LinkLabel *MainForm::addLink(QWidget *parent, const QString &name, const QString &text, int left,
-                             int top, void (MainForm::*handler)()) {
+                             int top, void (MainForm::*handler)())
+{
     auto *link = new LinkLabel(text, parent);
     link->setObjectName(name);
     link->setFont(faceFont(m_platform, QStringLiteral("Arial"), 8.25,
@@ -534,7 +556,8 @@ LinkLabel *MainForm::addLink(QWidget *parent, const QString &name, const QString
 
 ImageButton *MainForm::addImage(QWidget *parent, const QString &name, const QString &pictureName,
                                 const QString &toolTip, int left, int top,
-                                void (MainForm::*handler)()) {
+                                void (MainForm::*handler)())
+{
     auto *image = new ImageButton(pictureName, toolTip, parent);
     image->setObjectName(name);
     image->setGeometry(twipsRect(left, top, 240, 240));
@@ -543,7 +566,8 @@ ImageButton *MainForm::addImage(QWidget *parent, const QString &name, const QStr
 }
 
 QAction *MainForm::addItem(QMenu *menu, const QString &name, const QString &text,
-                           const QKeySequence &shortcut, void (MainForm::*handler)()) {
+                           const QKeySequence &shortcut, void (MainForm::*handler)())
+{
     QAction *action = menu->addAction(text);
     action->setObjectName(name);
     action->setShortcut(shortcut);
@@ -556,14 +580,16 @@ QAction *MainForm::addItem(QMenu *menu, const QString &name, const QString &text
     return action;
 }
 
-void MainForm::addSeparator(QMenu *menu, const QString &name) {
+void MainForm::addSeparator(QMenu *menu, const QString &name)
+{
     menu->addSeparator()->setObjectName(name);
 }
 
 // Menu shortcuts win over the text boxes' own editing keys (Ctrl+Z, Ctrl+A, Del
 // and the rest): the box is told the key is not its own, so the window's command
 // runs on the edit target instead.
-bool MainForm::eventFilter(QObject *watched, QEvent *event) {
+bool MainForm::eventFilter(QObject *watched, QEvent *event)
+{
     switch (event->type()) {
     case QEvent::ShortcutOverride: {
         auto *key = static_cast<QKeyEvent *>(event);
@@ -596,7 +622,8 @@ bool MainForm::eventFilter(QObject *watched, QEvent *event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainForm::Form_Load() {
+void MainForm::Form_Load()
+{
     WhichOne->setText(QStringLiteral("BigText"));
     QCoreApplication::processEvents();
 
@@ -627,41 +654,51 @@ void MainForm::Form_Load() {
     });
 }
 
-QString MainForm::selectedFont() const {
+QString MainForm::selectedFont() const
+{
     const QModelIndexList selected = FontList->selectionModel()->selectedRows();
     return selected.isEmpty() ? QString() : m_fonts->name(selected.first().row());
 }
 
-void MainForm::closeEvent(QCloseEvent *event) {
+void MainForm::closeEvent(QCloseEvent *event)
+{
     event->accept();
     endProgram();
 }
 
-void MainForm::Quit_Click() {
+void MainForm::Quit_Click()
+{
     endProgram();
 }
-void MainForm::Command4_Click() {
+void MainForm::Command4_Click()
+{
     endProgram();
 }
-void MainForm::Image9_Click() {
+void MainForm::Image9_Click()
+{
     endProgram();
 }
-void MainForm::Minimize_Click() {
+void MainForm::Minimize_Click()
+{
     minimizeWindow();
 }
-void MainForm::Image8_Click() {
+void MainForm::Image8_Click()
+{
     minimizeWindow();
 }
 
-void MainForm::endProgram() {
+void MainForm::endProgram()
+{
     m_platform.endProgram();
 }
 
-void MainForm::minimizeWindow() {
+void MainForm::minimizeWindow()
+{
     setWindowState(windowState() | Qt::WindowMinimized);
 }
 
-void MainForm::FontList_Click() {
+void MainForm::FontList_Click()
+{
     const QString family = selectedFont();
     changePreviewFont([&](QFont &font) {
         bool ok = false;
@@ -684,11 +721,13 @@ void MainForm::FontList_Click() {
     });
 }
 
-void MainForm::FontFind_GotFocus() {
+void MainForm::FontFind_GotFocus()
+{
     WhichOne->setText(QStringLiteral("FontFind"));
 }
 
-void MainForm::FontFind_Click() {
+void MainForm::FontFind_Click()
+{
     WhichOne->setText(QStringLiteral("FontFind"));
     setTextColour(FontFind, Qt::black);
     // Only the exact placeholder is taken away; a click leaves anything else.
@@ -696,12 +735,14 @@ void MainForm::FontFind_Click() {
         FontFind->setText(QString());
 }
 
-void MainForm::FontFind_Change() {
+void MainForm::FontFind_Change()
+{
     FindInList(FontList, FontFind->text());
     applySize();
 }
 
-void MainForm::FindInList(QListView *list, const QString &text) {
+void MainForm::FindInList(QListView *list, const QString &text)
+{
     auto *model = qobject_cast<FontListModel *>(list->model());
     if (!model)
         return;
@@ -715,29 +756,35 @@ void MainForm::FindInList(QListView *list, const QString &text) {
     list->scrollTo(found, QAbstractItemView::PositionAtTop);
 }
 
-void MainForm::FontsNumberTimes_Timer() {
+void MainForm::FontsNumberTimes_Timer()
+{
     FontsNumber->setText(QString::number(m_fonts->rowCount()));
     FontsNumber->adjustSize();
 }
 
-void MainForm::Command1_Click() {
+void MainForm::Command1_Click()
+{
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->setText(BigText->font().family());
     m_platform.information(this, tr("Glyphory"), tr("Your selected font name has been copied."));
 }
 
-void MainForm::Command2_Click() {
+void MainForm::Command2_Click()
+{
     refreshList();
 }
-void MainForm::RefreshLisr_Click() {
+void MainForm::RefreshLisr_Click()
+{
     refreshList();
 }
 
-void MainForm::refreshList() {
+void MainForm::refreshList()
+{
     FontList->viewport()->update();
 }
 
-void MainForm::applySize() {
+void MainForm::applySize()
+{
     const QListWidgetItem *size = Sizelist->currentItem();
     if (!size)
         return;
@@ -747,49 +794,60 @@ void MainForm::applySize() {
         changePreviewFont([points](QFont &font) { font.setPointSizeF(points); });
 }
 
-void MainForm::changePreviewFont(const std::function<void(QFont &)> &change) {
+void MainForm::changePreviewFont(const std::function<void(QFont &)> &change)
+{
     QFont font = BigText->font();
     change(font);
     BigText->setFont(font);
 }
 
-void MainForm::Sizelist_Click() {
+void MainForm::Sizelist_Click()
+{
     applySize();
 }
 
-void MainForm::applyStyleBox(QCheckBox *box, void (QFont::*setStyle)(bool)) {
+void MainForm::applyStyleBox(QCheckBox *box, void (QFont::*setStyle)(bool))
+{
     const bool on = box->checkState() == Qt::Checked;
     changePreviewFont([&](QFont &font) { (font.*setStyle)(on); });
 }
 
-void MainForm::Bold_Click() {
+void MainForm::Bold_Click()
+{
     applyStyleBox(Bold, &QFont::setBold);
 }
-void MainForm::Italic_Click() {
+void MainForm::Italic_Click()
+{
     applyStyleBox(Italic, &QFont::setItalic);
 }
-void MainForm::Underline_Click() {
+void MainForm::Underline_Click()
+{
     applyStyleBox(Underline, &QFont::setUnderline);
 }
-void MainForm::Strikeout_Click() {
+void MainForm::Strikeout_Click()
+{
     applyStyleBox(Strikeout, &QFont::setStrikeOut);
 }
 
-void MainForm::ColorPick_Click() {
+void MainForm::ColorPick_Click()
+{
     // A cancelled dialog keeps the colour confirmed last (black before any).
     if (const std::optional<QColor> chosen = m_platform.chooseColor(this, m_colorsColor))
         m_colorsColor = *chosen;
     setTextColour(BigText, m_colorsColor);
 }
 
-void MainForm::RemoveEffects_Click() {
+void MainForm::RemoveEffects_Click()
+{
     resetStyles();
 }
-void MainForm::RemoveLabel_Click() {
+void MainForm::RemoveLabel_Click()
+{
     resetStyles();
 }
 
-void MainForm::resetStyles() {
+void MainForm::resetStyles()
+{
     changePreviewFont([](QFont &font) {
         font.setBold(false);
         font.setItalic(false);
@@ -802,14 +860,17 @@ void MainForm::resetStyles() {
     Strikeout->setChecked(false);
 }
 
-void MainForm::ClearText_Click() {
+void MainForm::ClearText_Click()
+{
     clearPreview();
 }
-void MainForm::RemoveAll_Click() {
+void MainForm::RemoveAll_Click()
+{
     clearPreview();
 }
 
-void MainForm::clearPreview() {
+void MainForm::clearPreview()
+{
     // Removing the text through a cursor keeps the box's undo history, so the
     // user can take a "Clear All" back.
     QTextCursor cursor(BigText->document());
@@ -817,144 +878,182 @@ void MainForm::clearPreview() {
     cursor.removeSelectedText();
 }
 
-void MainForm::BigText_GotFocus() {
+void MainForm::BigText_GotFocus()
+{
     WhichOne->setText(QStringLiteral("BigText"));
 }
 
-void MainForm::BigText_Click() {
+void MainForm::BigText_Click()
+{
     WhichOne->setText(QStringLiteral("BigText"));
 }
 
-QWidget *MainForm::editTarget() const {
+QWidget *MainForm::editTarget() const
+{
     if (WhichOne->text() == QLatin1String("BigText"))
         return BigText;
     return FontFind;
 }
 
-void MainForm::UndoCode() {
+void MainForm::UndoCode()
+{
     EditCommands::undo(editTarget());
 }
-void MainForm::CutCode() {
+void MainForm::CutCode()
+{
     EditCommands::cut(editTarget());
 }
-void MainForm::CopyCode() {
+void MainForm::CopyCode()
+{
     EditCommands::copy(editTarget());
 }
-void MainForm::PasteCode() {
+void MainForm::PasteCode()
+{
     EditCommands::paste(editTarget());
 }
-void MainForm::DelCode() {
+void MainForm::DelCode()
+{
     EditCommands::deleteSelection(editTarget());
 }
-void MainForm::SelectAllCode() {
+void MainForm::SelectAllCode()
+{
     EditCommands::selectAll(editTarget());
 }
 void MainForm::ReportCode() {}
 void MainForm::OpenFile() {}
 
-void MainForm::Undo_Click() {
+void MainForm::Undo_Click()
+{
     UndoCode();
 }
-void MainForm::UndoButton_Click() {
+void MainForm::UndoButton_Click()
+{
     UndoCode();
 }
-void MainForm::Cut2_Click() {
+void MainForm::Cut2_Click()
+{
     CutCode();
 }
-void MainForm::Cut_Click() {
+void MainForm::Cut_Click()
+{
     CutCode();
 }
-void MainForm::Copy2_Click() {
+void MainForm::Copy2_Click()
+{
     CopyCode();
 }
-void MainForm::Copy_Click() {
+void MainForm::Copy_Click()
+{
     CopyCode();
 }
-void MainForm::Paste2_Click() {
+void MainForm::Paste2_Click()
+{
     PasteCode();
 }
-void MainForm::Paste_Click() {
+void MainForm::Paste_Click()
+{
     PasteCode();
 }
-void MainForm::Delete2_Click() {
+void MainForm::Delete2_Click()
+{
     DelCode();
 }
-void MainForm::Delete_Click() {
+void MainForm::Delete_Click()
+{
     DelCode();
 }
-void MainForm::SelectAll_Click() {
+void MainForm::SelectAll_Click()
+{
     SelectAllCode();
 }
 
-void MainForm::Label8_Click() {
+void MainForm::Label8_Click()
+{
     const QString chosen = m_platform.openFileName(this, FontInstaller::fontFileFilters());
     if (!chosen.isEmpty())
         FontPath->setText(chosen);
 }
 
-void MainForm::Label11_Click() {
+void MainForm::Label11_Click()
+{
     if (FontPath->text().isEmpty())
         return;
     WinFontFolder::OpenWithShell(m_platform, this, FontPath->text());
 }
 
-void MainForm::Label9_Click() {
+void MainForm::Label9_Click()
+{
     if (FontPath->text().isEmpty())
         return;
     FontInstaller::installFont(m_platform, this, FontPath->text());
 }
 
-void MainForm::Label13_Click() {
+void MainForm::Label13_Click()
+{
     ExtrasCommands::openInstallGuide(m_platform, this);
 }
 
-void MainForm::OpenWinFonts_Click() {
+void MainForm::OpenWinFonts_Click()
+{
     ExtrasCommands::openFontsFolder(m_platform, this);
 }
-void MainForm::Command3_Click() {
+void MainForm::Command3_Click()
+{
     ExtrasCommands::openFontsFolder(m_platform, this);
 }
-void MainForm::CharacterMapButton_Click() {
+void MainForm::CharacterMapButton_Click()
+{
     ExtrasCommands::openCharacterMap(m_platform, this);
 }
-void MainForm::Label7_Click() {
+void MainForm::Label7_Click()
+{
     ExtrasCommands::openCharacterMap(m_platform, this);
 }
 
-void MainForm::Label5_Click() {
-    ExtrasCommands::readMoreCharacterMap(m_platform, this, CharMapHelp->toPlainText());
+void MainForm::Label5_Click()
+{
+    ExtrasCommands::readMoreCharacterMap(m_platform, this, CharMapHelp->text());
 }
 
-void MainForm::OpenRALO_Click() {
+void MainForm::OpenRALO_Click()
+{
     ExtrasCommands::openRegionalOptions(m_platform, this);
 }
-void MainForm::Label16_Click() {
+void MainForm::Label16_Click()
+{
     ExtrasCommands::openRegionalOptions(m_platform, this);
 }
 
-void MainForm::Label15_Click() {
-    ExtrasCommands::readMoreRegionalOptions(m_platform, this, RegionalInfo->toPlainText());
+void MainForm::Label15_Click()
+{
+    ExtrasCommands::readMoreRegionalOptions(m_platform, this, RegionalInfo->text());
 }
 
-void MainForm::License_Click() {
+void MainForm::License_Click()
+{
     ExtrasCommands::openLicense(m_platform, this);
 }
-void MainForm::Contact_Click() {
+void MainForm::Contact_Click()
+{
     Support::MailSupport(m_platform);
 }
-void MainForm::LikeIt_Click() {
+void MainForm::LikeIt_Click()
+{
     showFeedback();
 }
-void MainForm::OnTheWeb_Click() {
+void MainForm::OnTheWeb_Click()
+{
     Support::OpenProductPage(m_platform);
 }
-void MainForm::AboutPro_Click() {
+void MainForm::AboutPro_Click()
+{
     showAbout();
 }
 
 // The two windows behave as modal ones while the event loop keeps running: the
 // main window is disabled until their own button enables it again.
-void MainForm::showFeedback() {
+void MainForm::showFeedback()
+{
     if (!m_feedback)
         m_feedback = new ForGlyphory(m_platform, this);
     m_feedback->show();
@@ -962,7 +1061,8 @@ void MainForm::showFeedback() {
     setEnabled(false);
 }
 
-void MainForm::showAbout() {
+void MainForm::showAbout()
+{
     setEnabled(false);
     if (!m_about)
         m_about = new AboutForm(m_platform, this);

@@ -144,8 +144,8 @@ public:
     // Hidden storage boxes.
     QLineEdit *WindowsPath = nullptr;
     QLineEdit *WhichOne = nullptr;
-    QPlainTextEdit *RegionalInfo = nullptr;
-    QPlainTextEdit *CharMapHelp = nullptr;
+    QLineEdit *RegionalInfo = nullptr;
+    QLineEdit *CharMapHelp = nullptr;
     QLineEdit *PASS = nullptr;
 
     QTimer *FontsNumberTimes = nullptr;

@@ -18,7 +18,8 @@
 ReadForm::ReadForm(Platform &platform, QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , m_platform(platform) {
+    , m_platform(platform)
+{
     setObjectName(QStringLiteral("ReadForm"));
     setWindowTitle(tr("Glyphory 3.6"));
     setWindowIcon(programIcon());
@@ -59,15 +60,18 @@ ReadForm::ReadForm(Platform &platform, QWidget *parent)
     connect(ReadingTimer, &QTimer::timeout, this, &ReadForm::ReadingTimer_Timer);
 }
 
-ReadForm::~ReadForm() {
+ReadForm::~ReadForm()
+{
     delete m_main;
 }
 
-bool ReadForm::Form_Load() {
+bool ReadForm::Form_Load()
+{
     return !m_platform.anotherInstanceRunning();
 }
 
-void ReadForm::showEvent(QShowEvent *event) {
+void ReadForm::showEvent(QShowEvent *event)
+{
     QWidget::showEvent(event);
     if (!m_placed) {
         m_placed = true;
@@ -77,7 +81,8 @@ void ReadForm::showEvent(QShowEvent *event) {
     }
 }
 
-MainForm *ReadForm::loadMainForm() {
+MainForm *ReadForm::loadMainForm()
+{
     if (!m_main) {
         m_main = new MainForm(m_platform);
         m_main->Form_Load();
@@ -85,7 +90,8 @@ MainForm *ReadForm::loadMainForm() {
     return m_main;
 }
 
-void ReadForm::ReadingTimer_Timer() {
+void ReadForm::ReadingTimer_Timer()
+{
     // The font reading yields to the event loop, so a tick can arrive while the
     // hand-over is still loading the main window: it must not start again.
     if (m_handingOver)
@@ -115,6 +121,7 @@ void ReadForm::ReadingTimer_Timer() {
     ReadingTimer->stop();
 }
 
-void ReadForm::CloseClick_Click() {
+void ReadForm::CloseClick_Click()
+{
     m_platform.endProgram();
 }

@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 The Glyphory developers
+// SPDX-License-Identifier: MIT
+#include "runningprogram.h"
+
+#include "app/faces.h"
+#include "app/mainform.h"
+#include "app/readform.h"
+
+#include <QTest>
+
+RunningProgram::RunningProgram() = default;
+RunningProgram::~RunningProgram() = default;
+
+bool RunningProgram::start()
+{
+    setApplicationFont(platform);
+    splash = std::make_unique<ReadForm>(platform);
+    if (!splash->Form_Load())
+        return false;
+    splash->show();
+    if (!QTest::qWaitFor([this] { return splash->mainForm() && splash->mainForm()->isVisible(); },
+                         5000))
+        return false;
+    main = splash->mainForm();
+    main->activateWindow();
+    return QTest::qWaitForWindowActive(main);
+}

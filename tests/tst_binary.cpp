@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 The Glyphory developers
+// SPDX-License-Identifier: MIT
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The built program, started as a user starts it.
+class TestBinary : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void secondStartEndsAtOnceAndSilently();
+    void killedRunDoesNotBlockTheNextStart();
+
+private:
+    std::unique_ptr<QProcess> start();
+
+    QTemporaryDir m_runtime;
+};
+
+void TestBinary::init()
+{
+    QVERIFY(m_runtime.isValid());
+}
+
+std::unique_ptr<QProcess> TestBinary::start()
+{
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+    process->setProcessEnvironment(environment);
+    process->setProgram(QStringLiteral(GLYPHORY_BINARY));
+    process->start();
+    if (!process->waitForStarted(5000))
+        return nullptr;
+    return process;
+}
+
+void TestBinary::secondStartEndsAtOnceAndSilently()
+{
+    std::unique_ptr<QProcess> first = start();
+    QVERIFY(first);
+    QTest::qWait(300);
+    QCOMPARE(first->state(), QProcess::Running);
+
+    QElapsedTimer clock;
+    clock.start();
+    std::unique_ptr<QProcess> second = start();
+    QVERIFY(second);
+    QVERIFY(second->waitForFinished(1000));
+    QVERIFY(clock.elapsed() < 1000);
+    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second->exitCode(), 0);
+    QCOMPARE(second->readAllStandardOutput(), QByteArray());
+
+    QCOMPARE(first->state(), QProcess::Running);
+    first->kill();
+    first->waitForFinished();
+}
+
+void TestBinary::killedRunDoesNotBlockTheNextStart()
+{
+    std::unique_ptr<QProcess> crashed = start();
+    QVERIFY(crashed);
+    QTest::qWait(300);
+    crashed->kill();
+    QVERIFY(crashed->waitForFinished());
+    QVERIFY(QFileInfo::exists(m_runtime.filePath(QStringLiteral("glyphory.lock"))));
+
+    std::unique_ptr<QProcess> next = start();
+    QVERIFY(next);
+    QVERIFY(!next->waitForFinished(1500));
+    QCOMPARE(next->state(), QProcess::Running);
+    next->kill();
+    next->waitForFinished();
+}
+
+QTEST_GUILESS_MAIN(TestBinary)
+#include "tst_binary.moc"

@@ -9,7 +9,8 @@
 
 namespace {
 
-QString selectedText(QWidget *box) {
+QString selectedText(QWidget *box)
+{
     if (auto *line = qobject_cast<QLineEdit *>(box))
         return line->selectedText();
     if (auto *text = qobject_cast<QPlainTextEdit *>(box)) {
@@ -21,7 +22,8 @@ QString selectedText(QWidget *box) {
 }
 
 // Replaces the selection (or inserts at the caret) as one undoable step.
-void replaceSelection(QWidget *box, const QString &replacement) {
+void replaceSelection(QWidget *box, const QString &replacement)
+{
     if (auto *line = qobject_cast<QLineEdit *>(box)) {
         if (replacement.isEmpty() && !line->hasSelectedText())
             return;
@@ -35,7 +37,8 @@ void replaceSelection(QWidget *box, const QString &replacement) {
     }
 }
 
-void putOnClipboard(const QString &text) {
+void putOnClipboard(const QString &text)
+{
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(text);
@@ -43,31 +46,37 @@ void putOnClipboard(const QString &text) {
 
 } // namespace
 
-void EditCommands::undo(QWidget *box) {
+void EditCommands::undo(QWidget *box)
+{
     if (auto *line = qobject_cast<QLineEdit *>(box))
         line->undo();
     else if (auto *text = qobject_cast<QPlainTextEdit *>(box))
         text->undo();
 }
 
-void EditCommands::cut(QWidget *box) {
+void EditCommands::cut(QWidget *box)
+{
     putOnClipboard(selectedText(box));
     replaceSelection(box, QString());
 }
 
-void EditCommands::copy(QWidget *box) {
+void EditCommands::copy(QWidget *box)
+{
     putOnClipboard(selectedText(box));
 }
 
-void EditCommands::paste(QWidget *box) {
+void EditCommands::paste(QWidget *box)
+{
     replaceSelection(box, QGuiApplication::clipboard()->text());
 }
 
-void EditCommands::deleteSelection(QWidget *box) {
+void EditCommands::deleteSelection(QWidget *box)
+{
     replaceSelection(box, QString());
 }
 
-void EditCommands::selectAll(QWidget *box) {
+void EditCommands::selectAll(QWidget *box)
+{
     if (auto *line = qobject_cast<QLineEdit *>(box))
         line->selectAll();
     else if (auto *text = qobject_cast<QPlainTextEdit *>(box))

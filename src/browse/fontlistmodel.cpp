@@ -4,7 +4,8 @@
 
 #include <algorithm>
 
-QString fontSortKey(const QString &name) {
+QString fontSortKey(const QString &name)
+{
     return name.toCaseFolded();
 }
 
@@ -17,14 +18,16 @@ struct Entry {
 
 // Names equal but for case keep a fixed order between them, so the list reads
 // the same on every start.
-bool entryLess(const Entry &a, const Entry &b) {
+bool entryLess(const Entry &a, const Entry &b)
+{
     const int byKey = QString::compare(a.key, b.key, Qt::CaseSensitive);
     if (byKey != 0)
         return byKey < 0;
     return QString::compare(a.name, b.name, Qt::CaseSensitive) < 0;
 }
 
-std::vector<Entry> sortedEntries(const QStringList &names) {
+std::vector<Entry> sortedEntries(const QStringList &names)
+{
     std::vector<Entry> entries;
     entries.reserve(names.size());
     for (const QString &name : names)
@@ -35,16 +38,20 @@ std::vector<Entry> sortedEntries(const QStringList &names) {
 
 } // namespace
 
-void sortFontNames(QStringList &names) {
+void sortFontNames(QStringList &names)
+{
     const std::vector<Entry> entries = sortedEntries(names);
     for (qsizetype i = 0; i < names.size(); ++i)
         names[i] = entries[size_t(i)].name;
 }
 
 FontListModel::FontListModel(QObject *parent)
-    : QAbstractListModel(parent) {}
+    : QAbstractListModel(parent)
+{
+}
 
-void FontListModel::setNames(QStringList names) {
+void FontListModel::setNames(QStringList names)
+{
     std::vector<Entry> entries = sortedEntries(names);
     beginResetModel();
     m_keys.clear();
@@ -57,7 +64,8 @@ void FontListModel::setNames(QStringList names) {
     endResetModel();
 }
 
-int FontListModel::findPrefix(const QString &text) const {
+int FontListModel::findPrefix(const QString &text) const
+{
     if (text.isEmpty())
         return -1;
     const QString key = fontSortKey(text);
@@ -72,11 +80,13 @@ int FontListModel::findPrefix(const QString &text) const {
     return int(found - m_keys.begin());
 }
 
-int FontListModel::rowCount(const QModelIndex &parent) const {
+int FontListModel::rowCount(const QModelIndex &parent) const
+{
     return parent.isValid() ? 0 : int(m_names.size());
 }
 
-QVariant FontListModel::data(const QModelIndex &index, int role) const {
+QVariant FontListModel::data(const QModelIndex &index, int role) const
+{
     if (!index.isValid() || index.row() >= m_names.size())
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)

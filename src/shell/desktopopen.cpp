@@ -12,25 +12,29 @@
 
 namespace {
 
-QString tr(const char *text) {
+QString tr(const char *text)
+{
     return QCoreApplication::translate("DesktopOpen", text);
 }
 
 } // namespace
 
-bool isAddress(const QString &target) {
+bool isAddress(const QString &target)
+{
     static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:"));
     // "C:" alone is no scheme, but nothing here runs on drive letters.
     return scheme.match(target).hasMatch() && !target.startsWith(QLatin1Char('/'));
 }
 
-void tellUser(Platform &platform, QWidget *owner, const QString &text) {
+void tellUser(Platform &platform, QWidget *owner, const QString &text)
+{
     // The owner may be the hidden splash window; a box must not hide with it.
     QWidget *parent = owner && owner->isVisible() ? owner : nullptr;
     platform.information(parent, QStringLiteral("Glyphory"), text);
 }
 
-void openAddress(Platform &platform, QWidget *owner, const QString &address) {
+void openAddress(Platform &platform, QWidget *owner, const QString &address)
+{
     const QUrl url(address, QUrl::TolerantMode);
     if (platform.openUrl(url))
         return;
@@ -43,7 +47,8 @@ void openAddress(Platform &platform, QWidget *owner, const QString &address) {
                         .arg(address));
 }
 
-void openLocalPath(Platform &platform, QWidget *owner, const QString &path) {
+void openLocalPath(Platform &platform, QWidget *owner, const QString &path)
+{
     if (!QFileInfo::exists(path)) {
         tellUser(platform, owner,
                  tr("\"%1\" could not be found.\n\nCheck that the file is there and try again.")

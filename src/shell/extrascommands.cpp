@@ -9,31 +9,37 @@
 
 namespace {
 
-QString tr(const char *text) {
+QString tr(const char *text)
+{
     return QCoreApplication::translate("ExtrasCommands", text);
 }
 
 // The help texts end with CR LF, so the question stands after an empty line.
-QString withQuestion(const QString &helpText, const QString &question) {
+QString withQuestion(const QString &helpText, const QString &question)
+{
     return helpText + QStringLiteral("\r\n") + question;
 }
 
 } // namespace
 
-void ExtrasCommands::openFontsFolder(Platform &platform, QWidget *owner) {
+void ExtrasCommands::openFontsFolder(Platform &platform, QWidget *owner)
+{
     WinFontFolder::OpenWithShell(platform, owner, QStringLiteral("Fonts"));
 }
 
-void ExtrasCommands::openCharacterMap(Platform &platform, QWidget *owner) {
+void ExtrasCommands::openCharacterMap(Platform &platform, QWidget *owner)
+{
     WinFontFolder::OpenWithShell(platform, owner, QStringLiteral("charmap.exe"));
 }
 
-void ExtrasCommands::openRegionalOptions(Platform &platform, QWidget *owner) {
+void ExtrasCommands::openRegionalOptions(Platform &platform, QWidget *owner)
+{
     WinFontFolder::OpenRegionalSettings(platform, owner);
 }
 
 void ExtrasCommands::readMoreCharacterMap(Platform &platform, QWidget *parent,
-                                          const QString &helpText) {
+                                          const QString &helpText)
+{
     if (platform.askYesNo(
             parent, tr("Windows Character Map"),
             withQuestion(helpText, tr("Would you like to open Windows Character Map now?")), true))
@@ -41,7 +47,8 @@ void ExtrasCommands::readMoreCharacterMap(Platform &platform, QWidget *parent,
 }
 
 void ExtrasCommands::readMoreRegionalOptions(Platform &platform, QWidget *parent,
-                                             const QString &helpText) {
+                                             const QString &helpText)
+{
     if (platform.askYesNo(
             parent, tr("Open Regional and Language Options"),
             withQuestion(helpText, tr("Would you like to open Regional and Language Options now?")),
@@ -49,12 +56,14 @@ void ExtrasCommands::readMoreRegionalOptions(Platform &platform, QWidget *parent
         openRegionalOptions(platform, parent);
 }
 
-void ExtrasCommands::openLicense(Platform &platform, QWidget *owner) {
+void ExtrasCommands::openLicense(Platform &platform, QWidget *owner)
+{
     WinFontFolder::OpenWithShell(platform, owner,
                                  platform.documentPath(QStringLiteral("License Agreement.rtf")));
 }
 
-void ExtrasCommands::openInstallGuide(Platform &platform, QWidget *owner) {
+void ExtrasCommands::openInstallGuide(Platform &platform, QWidget *owner)
+{
     WinFontFolder::OpenWithShell(platform, owner,
                                  platform.documentPath(QStringLiteral("Install Fonts.rtf")));
 }

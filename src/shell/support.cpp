@@ -5,10 +5,12 @@
 #include "shell/addresses.h"
 #include "shell/desktopopen.h"
 
-void Support::OpenProductPage(Platform &platform) {
+void Support::OpenProductPage(Platform &platform)
+{
     openAddress(platform, nullptr, ProductPageAddress);
 }
 
-void Support::MailSupport(Platform &platform) {
+void Support::MailSupport(Platform &platform)
+{
     openAddress(platform, nullptr, QStringLiteral("mailto:") + SupportMailAddress);
 }

@@ -13,17 +13,20 @@
 
 namespace {
 
-QString tr(const char *text) {
+QString tr(const char *text)
+{
     return QCoreApplication::translate("WinFontFolder", text);
 }
 
 void startCommand(Platform &platform, QWidget *owner, const QStringList &command,
-                  const QString &missing) {
+                  const QString &missing)
+{
     if (command.isEmpty() || !platform.startDetached(command.first(), command.mid(1)))
         tellUser(platform, owner, missing);
 }
 
-void openFontsFolder(Platform &platform, QWidget *owner) {
+void openFontsFolder(Platform &platform, QWidget *owner)
+{
     const QString windows = platform.windowsFolder();
     if (windows.isEmpty()) {
         tellUser(platform, owner,
@@ -41,7 +44,8 @@ void openFontsFolder(Platform &platform, QWidget *owner) {
 } // namespace
 
 void WinFontFolder::OpenWithShell(Platform &platform, QWidget *owner, const QString &file,
-                                  const QString &parameters, const QString &directory) {
+                                  const QString &parameters, const QString &directory)
+{
     // A desktop's default handler takes neither parameters nor a working folder,
     // and no caller needs them.
     Q_UNUSED(parameters);
@@ -61,7 +65,8 @@ void WinFontFolder::OpenWithShell(Platform &platform, QWidget *owner, const QStr
     }
 }
 
-void WinFontFolder::OpenRegionalSettings(Platform &platform, QWidget *owner) {
+void WinFontFolder::OpenRegionalSettings(Platform &platform, QWidget *owner)
+{
     startCommand(platform, owner, platform.regionalSettingsCommand(),
                  tr("No region and language settings were found on this desktop.\n\n"
                     "Open your desktop's settings and look for \"Region & Language\", or "

@@ -3,6 +3,8 @@
 #include "app/mainform.h"
 #include "runningprogram.h"
 #include "shell/addresses.h"
+#include "windows/aboutform.h"
+#include "windows/forglyphory.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -24,6 +26,8 @@ private slots:
     void readMoreAsksFirst_data();
     void readMoreAsksFirst();
     void installerLinksNeedAChosenFile();
+    void aboutAndFeedbackHoldTheMainWindow_data();
+    void aboutAndFeedbackHoldTheMainWindow();
 
 private:
     void trigger(const QString &entry);
@@ -195,6 +199,54 @@ void TestExtras::installerLinksNeedAChosenFile()
                        "restart the Glyphory application in order to active the font."));
     QCOMPARE(platform.opened,
              QList<QUrl>{QUrl::fromLocalFile(m_data.filePath(QStringLiteral("fonts")))});
+}
+
+void TestExtras::aboutAndFeedbackHoldTheMainWindow_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("about");
+    QTest::newRow("about from the menu") << "menu:AboutPro" << true;
+    QTest::newRow("about from its shortcut") << "key:Ctrl+B" << true;
+    QTest::newRow("feedback from the menu") << "menu:LikeIt" << false;
+    QTest::newRow("feedback from its shortcut") << "key:Ctrl+I" << false;
+}
+
+void TestExtras::aboutAndFeedbackHoldTheMainWindow()
+{
+    QFETCH(QString, entry);
+    QFETCH(bool, about);
+    MainForm *main = m_program->main;
+    auto window = [&]() -> QWidget * {
+        return about ? static_cast<QWidget *>(main->aboutForm())
+                     : static_cast<QWidget *>(main->feedbackForm());
+    };
+    auto leave = [&] {
+        if (about)
+            main->aboutForm()->MinimizeToTray2_Click();
+        else
+            main->feedbackForm()->Image11_Click();
+    };
+
+    trigger(entry);
+    QWidget *first = window();
+    QVERIFY(first && first->isVisible());
+    QVERIFY(!main->isEnabled());
+    // While the window is up, the main window's shortcuts do nothing.
+    QTest::keyClick(main, Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(m_program->platform.opened.isEmpty());
+
+    leave();
+    QVERIFY(main->isEnabled());
+    QVERIFY(!first->isVisible());
+    QCOMPARE(window(), first);
+
+    trigger(entry);
+    QCOMPARE(window(), first);
+    QVERIFY(first->isVisible());
+    QVERIFY(!main->isEnabled());
+    leave();
+    QVERIFY(main->isEnabled());
+    QCOMPARE(m_program->platform.userNameReads, about ? 1 : 0);
 }
 
 QTEST_MAIN(TestExtras)

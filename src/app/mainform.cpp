@@ -426,7 +426,7 @@ void MainForm::buildStorageBoxes(QWidget *parent)
     PASS = named(new QLineEdit(centralWidget()), QStringLiteral("PASS"),
                  twipsRect(5940, 3750, 1245, 525));
     PASS->setReadOnly(true);
-    PASS->setAccessibleName(QStringLiteral("PASS"));
+    PASS->setAccessibleName(windowTitle());
     PASS->lower();
     PASS->installEventFilter(this);
     PASS->setFocus();

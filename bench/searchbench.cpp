@@ -1,0 +1,105 @@
+// SPDX-FileCopyrightText: 2026 The Glyphory developers
+// SPDX-License-Identifier: MIT
+
+// Times the font list's prefix search alone, in process, over the families of
+// one benchmark collection. Prints one line of JSON so the runner can table it.
+//
+//     glyphory_searchbench FAMILIES.TXT
+
+#include "browse/fontlistmodel.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStringList>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// One call takes well under a microsecond, below the clock's useful grain, so
+// each prefix is searched many times over and the mean kept. The best of a few
+// such batches is kept, since on a shared machine a batch can lose its core.
+constexpr int kRepeats = 400;
+constexpr int kBatches = 5;
+
+double nanosPerSearch(const FontListModel &model, const QString &prefix, int &sink)
+{
+    double best = 0;
+    for (int batch = 0; batch < kBatches; ++batch) {
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < kRepeats; ++i)
+            sink += model.findPrefix(prefix);
+        const double mean = double(timer.nsecsElapsed()) / kRepeats;
+        if (batch == 0 || mean < best)
+            best = mean;
+    }
+    return best;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FAMILIES.TXT\n", argv[0]);
+        return 2;
+    }
+    QFile file(QString::fromLocal8Bit(argv[1]));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        std::fprintf(stderr, "cannot read %s\n", argv[1]);
+        return 1;
+    }
+    QStringList names = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+
+    FontListModel model;
+    QElapsedTimer loadTimer;
+    loadTimer.start();
+    model.setNames(names);
+    const double setNamesMs = double(loadTimer.nsecsElapsed()) / 1e6;
+
+    // Every prefix of a spread of names, as typed one key at a time, plus
+    // texts that match nothing and so run the search to its end.
+    QStringList prefixes;
+    const int rows = model.rowCount();
+    const int step = std::max(1, rows / 200);
+    for (int row = 0; row < rows; row += step) {
+        const QString name = model.name(row);
+        for (qsizetype len = 1; len <= name.size(); ++len)
+            prefixes << name.left(len);
+    }
+    prefixes << model.name(rows - 1) << QStringLiteral("zzzzzzzzzz") << QStringLiteral("0")
+             << QStringLiteral("\u00c5ngstr\u00f6m") << QStringLiteral("\u4e2d\u6587");
+
+    int sink = 0;
+    for (const QString &prefix : std::as_const(prefixes).mid(0, 50))
+        nanosPerSearch(model, prefix, sink);
+
+    std::vector<double> times;
+    times.reserve(size_t(prefixes.size()));
+    QString worstPrefix;
+    double worst = 0;
+    for (const QString &prefix : std::as_const(prefixes)) {
+        const double ns = nanosPerSearch(model, prefix, sink);
+        times.push_back(ns);
+        if (ns > worst) {
+            worst = ns;
+            worstPrefix = prefix;
+        }
+    }
+    std::sort(times.begin(), times.end());
+    const double median = times[times.size() / 2];
+    const double p99 = times[std::min(times.size() - 1, times.size() * 99 / 100)];
+
+    std::printf("{\"families\": %d, \"prefixes\": %lld, \"median_us\": %.4f, \"p99_us\": %.4f, "
+                "\"worst_us\": %.4f, \"worst_prefix\": \"%s\", \"set_names_ms\": %.2f, "
+                "\"sink\": %d}\n",
+                rows, static_cast<long long>(prefixes.size()), median / 1000, p99 / 1000,
+                worst / 1000, worstPrefix.toUtf8().replace('"', "\\\"").constData(), setNamesMs,
+                sink & 1);
+    return 0;
+}

@@ -308,6 +308,9 @@ void MainForm::buildPreviewArea()
         // Each caption shows the style it switches on.
         box->setFont(faceFont(m_platform, QStringLiteral("Arial"), 8.25, spec.style));
         setTextColour(box, Qt::black);
+        // This style's box and its gap to the caption can be wider than the
+        // layout allowed for; the caption must still show whole.
+        box->resize(qMax(box->width(), box->sizeHint().width()), box->height());
         this->*spec.box = box;
         connect(box, &QCheckBox::stateChanged, this, spec.handler);
     }

@@ -12,6 +12,7 @@
 #include "shell/extrascommands.h"
 #include "shell/support.h"
 #include "shell/winfontfolder.h"
+#include "version.h"
 #include "windows/aboutform.h"
 #include "windows/forglyphory.h"
 
@@ -122,7 +123,7 @@ MainForm::MainForm(Platform &platform, QWidget *parent)
     , m_platform(platform)
 {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(tr("Glyphory - Version 3.6"));
+    setWindowTitle(tr("Glyphory - Version %1").arg(QLatin1String(GLYPHORY_VERSION)));
     setWindowIcon(programIcon());
     // A fixed dialog border: no maximize or minimize button, but the system menu
     // and the close box stay, and the window keeps its taskbar button.
@@ -444,7 +445,8 @@ void MainForm::buildBanner()
     setBackground(Frame3, White);
     named(makePicture(QStringLiteral("welcome"), Frame3), QStringLiteral("Image3"),
           twipsRect(690, 150, 960, 960));
-    autoSizeLabel(Frame3, QStringLiteral("Label1"), tr("Welcome to Glyphory 3.6"), 1680, 300,
+    autoSizeLabel(Frame3, QStringLiteral("Label1"),
+                  tr("Welcome to Glyphory %1").arg(QLatin1String(GLYPHORY_VERSION)), 1680, 300,
                   faceFont(m_platform, QStringLiteral("Tahoma"), 8.25, FaceStyle::Bold));
     autoSizeLabel(Frame3, QStringLiteral("Label2"),
                   tr("Glyphory is a small program which gives you the ability to explore your "

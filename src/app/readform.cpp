@@ -7,6 +7,7 @@
 #include "app/mainform.h"
 #include "app/platform.h"
 #include "app/twips.h"
+#include "version.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -21,7 +22,7 @@ ReadForm::ReadForm(Platform &platform, QWidget *parent)
     , m_platform(platform)
 {
     setObjectName(QStringLiteral("ReadForm"));
-    setWindowTitle(tr("Glyphory 3.6"));
+    setWindowTitle(tr("Glyphory %1").arg(QLatin1String(GLYPHORY_VERSION)));
     setWindowIcon(programIcon());
     setFont(faceFont(platform, QStringLiteral("Tahoma"), 8.25));
     setFixedSize(twips(4590), twips(1440));
@@ -37,7 +38,7 @@ ReadForm::ReadForm(Platform &platform, QWidget *parent)
         label->adjustSize();
     };
     place(new QLabel(tr("Corvatek Software Presents:")), QStringLiteral("Label1"), 240, 270);
-    auto *title = new QLabel(tr("Glyphory - Version 3.6"));
+    auto *title = new QLabel(tr("Glyphory - Version %1").arg(QLatin1String(GLYPHORY_VERSION)));
     title->setFont(faceFont(platform, QStringLiteral("Tahoma"), 8.25, FaceStyle::Bold));
     place(title, QStringLiteral("Label4"), 240, 510);
     makeLine(frame, QStringLiteral("Line1"), twipsPoint(240, 780), twipsPoint(4380, 780));

@@ -223,6 +223,8 @@ void TestBrowsing::sizesAndStylesLeaveTheRestAlone()
     QTest::keyClicks(search(), QStringLiteral("cour"));
     QCOMPARE(main->BigText->font().family(), QStringLiteral("Courier New"));
     QCOMPARE(main->BigText->font().pointSizeF(), 33.0);
+    // Characters the font lacks are not borrowed from other fonts.
+    QVERIFY(main->BigText->font().styleStrategy() & QFont::NoFontMerging);
     QCOMPARE(main->BigText->toPlainText(), QStringLiteral("sample"));
 }
 

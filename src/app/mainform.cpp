@@ -356,7 +356,13 @@ void MainForm::buildPreviewArea()
 
     BigText = named(new QPlainTextEdit(Frame4), QStringLiteral("BigText"),
                     twipsRect(1260, 870, 8295, 3510));
-    BigText->setFont(faceFont(m_platform, QStringLiteral("Tahoma"), 8.25));
+    // The preview shows the chosen font and nothing else: a character the font
+    // lacks shows as the font's own missing-glyph box, not borrowed from another
+    // font. That is the honest preview, and it spares a search through every
+    // installed font for each character no font has.
+    QFont preview = faceFont(m_platform, QStringLiteral("Tahoma"), 8.25);
+    preview.setStyleStrategy(QFont::NoFontMerging);
+    BigText->setFont(preview);
     BigText->setLineWrapMode(QPlainTextEdit::NoWrap);
     BigText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     BigText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

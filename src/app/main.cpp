@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/clickables.h"
 #include "app/desktopplatform.h"
-#include "app/faces.h"
 #include "app/readform.h"
 
 #include <QApplication>
@@ -16,8 +15,6 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(programIcon());
 
     DesktopPlatform platform;
-    setApplicationFont(platform);
-
     ReadForm splash(platform);
     if (!splash.Form_Load())
         return 0;

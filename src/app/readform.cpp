@@ -9,7 +9,7 @@
 #include "app/twips.h"
 #include "version.h"
 
-#include <QGroupBox>
+#include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -24,31 +24,38 @@ ReadForm::ReadForm(Platform &platform, QWidget *parent)
     setObjectName(QStringLiteral("ReadForm"));
     setWindowTitle(tr("Glyphory %1").arg(QLatin1String(GLYPHORY_VERSION)));
     setWindowIcon(programIcon());
-    setFont(faceFont(platform, QStringLiteral("Tahoma"), 8.25));
     setFixedSize(twips(4590), twips(1440));
 
-    auto *frame = new QGroupBox(this);
+    // Nothing here may measure or draw text: the first text Qt lays out makes it
+    // read every installed font, and the splash is there to be seen before that.
+    auto *frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setGeometry(twipsRect(0, -90, 4605, 1545));
 
-    auto place = [frame](QLabel *label, const QString &name, int left, int top) {
-        label->setParent(frame);
-        label->setObjectName(name);
-        label->move(twips(left), twips(top));
-        label->adjustSize();
+    const struct {
+        const char *name;
+        QString text;
+        int left;
+        int top;
+    } texts[] = {
+        {"Label1", tr("Corvatek Software Presents:"), 240, 270},
+        {"Label4", tr("Glyphory - Version %1").arg(QLatin1String(GLYPHORY_VERSION)), 240, 510},
+        {"Label2", tr("Please wait while reading your installed fonts."), 780, 900},
+        {"Label3", tr("This may take a few seconds only."), 780, 1110},
     };
-    place(new QLabel(tr("Corvatek Software Presents:")), QStringLiteral("Label1"), 240, 270);
-    auto *title = new QLabel(tr("Glyphory - Version %1").arg(QLatin1String(GLYPHORY_VERSION)));
-    title->setFont(faceFont(platform, QStringLiteral("Tahoma"), 8.25, FaceStyle::Bold));
-    place(title, QStringLiteral("Label4"), 240, 510);
+    for (const auto &text : texts) {
+        auto *label = new QLabel(text.text, frame);
+        label->setObjectName(QString::fromLatin1(text.name));
+        label->move(twips(text.left), twips(text.top));
+        label->hide();
+        m_texts.append(label);
+    }
     makeLine(frame, QStringLiteral("Line1"), twipsPoint(240, 780), twipsPoint(4380, 780));
 
     QLabel *picture = makePicture(QStringLiteral("splash"), frame);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(twipsRect(210, 870, 480, 480));
-    place(new QLabel(tr("Please wait while reading your installed fonts.")),
-          QStringLiteral("Label2"), 780, 900);
-    place(new QLabel(tr("This may take a few seconds only.")), QStringLiteral("Label3"), 780, 1110);
 
     auto *close = new ImageButton(QStringLiteral("close"), tr("Exit Glyphory"), frame);
     close->setObjectName(QStringLiteral("CloseClick"));
@@ -77,8 +84,23 @@ void ReadForm::showEvent(QShowEvent *event)
     if (!m_placed) {
         m_placed = true;
         centreOnScreen(this);
+        // The texts follow as soon as the window is on the screen.
+        QTimer::singleShot(0, this, &ReadForm::showTexts);
         // Half a second after the splash is shown the main window takes over.
         ReadingTimer->start();
+    }
+}
+
+void ReadForm::showTexts()
+{
+    // Qt's own default font is an alias that it would look up among every
+    // installed family; the program's windows get an installed family instead.
+    setApplicationFont(m_platform);
+    setFont(faceFont(m_platform, QStringLiteral("Tahoma"), 8.25));
+    m_texts.at(1)->setFont(faceFont(m_platform, QStringLiteral("Tahoma"), 8.25, FaceStyle::Bold));
+    for (QLabel *label : std::as_const(m_texts)) {
+        label->adjustSize();
+        label->show();
     }
 }
 

@@ -6,6 +6,7 @@
 
 class MainForm;
 class Platform;
+class QLabel;
 class QTimer;
 
 // The splash window: says the fonts are being read, then hands over to the main
@@ -32,7 +33,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void showTexts();
+
     Platform &m_platform;
+    QList<QLabel *> m_texts;
     MainForm *m_main = nullptr;
     bool m_handingOver = false;
     bool m_placed = false;

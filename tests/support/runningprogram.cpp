@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "runningprogram.h"
 
-#include "app/faces.h"
 #include "app/mainform.h"
 #include "app/readform.h"
 
@@ -13,7 +12,6 @@ RunningProgram::~RunningProgram() = default;
 
 bool RunningProgram::start()
 {
-    setApplicationFont(platform);
     splash = std::make_unique<ReadForm>(platform);
     if (!splash->Form_Load())
         return false;

@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
@@ -23,8 +22,11 @@ int main(int argc, char *argv[])
     // Qt's default font is the alias "Sans Serif", which Qt looks for among
     // every installed family before settling on a stand-in: seconds at tens of
     // thousands. Any program for large collections names an installed family.
-    const QFont defaultFont = QApplication::font();
-    QApplication::setFont(QFont(QFontInfo(defaultFont).family(), defaultFont.pointSize()));
+    // Qt reads its font list on the first font used anyway, so taking one from
+    // it here costs nothing the splash would not.
+    const QStringList installed = QFontDatabase::families();
+    if (!installed.isEmpty())
+        QApplication::setFont(QFont(installed.first(), QApplication::font().pointSize()));
 
     QWidget splash(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint);
     splash.setWindowTitle(QStringLiteral("Floor 1.0"));

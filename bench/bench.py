@@ -26,8 +26,10 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 SPLASH_TIMER_MS = 500
 # A repaint is over when the window stays undamaged this long.
 QUIET_S = 0.3
-# A text cursor blinking is a repaint a user does not wait for.
-CURSOR_WIDTH = 3
+# A text cursor blinking is a repaint a user does not wait for. Qt repaints a
+# cursor with a few pixels either side (11 wide in the preview at 8 points);
+# a typed key repaints at least its whole line.
+CURSOR_WIDTH = 12
 
 PROGRAMS = {
     "glyphory": {"binary": "glyphory", "splash": "Glyphory 3.6",

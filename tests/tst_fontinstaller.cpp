@@ -23,25 +23,29 @@ namespace {
 // File name to contents; folders show as "<folder>".
 using FolderState = QMap<QString, QByteArray>;
 
-QByteArray fontData(qint64 size, int seed) {
+QByteArray fontData(qint64 size, int seed)
+{
     QByteArray data(size, Qt::Uninitialized);
     for (qint64 i = 0; i < size; ++i)
         data[i] = char((seed + i * 7) % 251);
     return data;
 }
 
-bool writeFile(const QString &path, const QByteArray &data) {
+bool writeFile(const QString &path, const QByteArray &data)
+{
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.flush();
 }
 
-QByteArray readFile(const QString &path) {
+QByteArray readFile(const QString &path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 // Hidden entries count too, so a temporary file left behind shows up.
-FolderState folderState(const QString &path) {
+FolderState folderState(const QString &path)
+{
     FolderState state;
     const auto entries = QDir(path).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                                   QDir::NoDotAndDotDot);
@@ -51,13 +55,15 @@ FolderState folderState(const QString &path) {
     return state;
 }
 
-QString successText(const QString &font) {
+QString successText(const QString &font)
+{
     return QStringLiteral("Your selected font ") + font +
            QStringLiteral(" has been successfully installed, You must restart the Glyphory "
                           "application in order to active the font.");
 }
 
-bool runsAsRoot() {
+bool runsAsRoot()
+{
     return ::geteuid() == 0;
 }
 
@@ -66,16 +72,19 @@ bool runsAsRoot() {
 class ScratchDisk {
 public:
     explicit ScratchDisk(const QString &path)
-        : m_path(QFile::encodeName(path)) {
+        : m_path(QFile::encodeName(path))
+    {
         m_mounted =
             runsAsRoot() && ::mount("tmpfs", m_path.constData(), "tmpfs", 0, "size=64k") == 0;
     }
-    ~ScratchDisk() {
+    ~ScratchDisk()
+    {
         if (m_mounted)
             ::umount2(m_path.constData(), MNT_DETACH);
     }
     bool isMounted() const { return m_mounted; }
-    bool makeReadOnly() {
+    bool makeReadOnly()
+    {
         return ::mount("tmpfs", m_path.constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
     }
 
@@ -88,14 +97,16 @@ private:
 // as a full disk does, without needing root.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes) {
+    explicit FileSizeLimit(rlim_t bytes)
+    {
         ::getrlimit(RLIMIT_FSIZE, &m_saved);
         m_signal = std::signal(SIGXFSZ, SIG_IGN);
         rlimit lowered = m_saved;
         lowered.rlim_cur = bytes;
         m_active = ::setrlimit(RLIMIT_FSIZE, &lowered) == 0;
     }
-    ~FileSizeLimit() {
+    ~FileSizeLimit()
+    {
         ::setrlimit(RLIMIT_FSIZE, &m_saved);
         std::signal(SIGXFSZ, m_signal);
     }
@@ -147,7 +158,8 @@ private:
     QString m_fonts;
 };
 
-void tst_FontInstaller::init() {
+void tst_FontInstaller::init()
+{
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_platform = std::make_unique<FakePlatform>();
@@ -157,13 +169,15 @@ void tst_FontInstaller::init() {
     QVERIFY(QDir().mkpath(m_picked));
 }
 
-void tst_FontInstaller::cleanup() {
+void tst_FontInstaller::cleanup()
+{
     // Undo any permission change so the temporary folder can be removed.
     QFile::setPermissions(m_fonts, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     m_dir.reset();
 }
 
-QString tst_FontInstaller::pick(const QString &name, const QByteArray &data) {
+QString tst_FontInstaller::pick(const QString &name, const QByteArray &data)
+{
     const QString path = m_picked + QLatin1Char('/') + name;
     if (!writeFile(path, data))
         qWarning("could not write %s", qPrintable(path));
@@ -171,7 +185,8 @@ QString tst_FontInstaller::pick(const QString &name, const QByteArray &data) {
 }
 
 void tst_FontInstaller::verifyRefused(bool installed, const QString &font, const QString &reason,
-                                      const FolderState &before) {
+                                      const FolderState &before)
+{
     QVERIFY(!installed);
     QVERIFY(!m_platform->messages.isEmpty());
     const FakePlatform::Message &message = m_platform->messages.last();
@@ -185,7 +200,8 @@ void tst_FontInstaller::verifyRefused(bool installed, const QString &font, const
     QCOMPARE(folderState(m_fonts), before);
 }
 
-void tst_FontInstaller::fileDialogFilters() {
+void tst_FontInstaller::fileDialogFilters()
+{
     const QStringList fonts{QStringLiteral("a.TTF"), QStringLiteral("b.ttf"),
                             QStringLiteral("c.Ttf"), QStringLiteral("d.oTF"),
                             QStringLiteral("e.pfm"), QStringLiteral("f.PfM")};
@@ -227,7 +243,8 @@ void tst_FontInstaller::fileDialogFilters() {
     QTRY_COMPARE(choosable(), everything);
 }
 
-void tst_FontInstaller::installs_data() {
+void tst_FontInstaller::installs_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<qint64>("size");
     QTest::addColumn<bool>("folderExists");
@@ -246,7 +263,8 @@ void tst_FontInstaller::installs_data() {
     QTest::newRow("percent marker") << QStringLiteral("100%1 %2.ttf") << qint64(100) << true;
 }
 
-void tst_FontInstaller::installs() {
+void tst_FontInstaller::installs()
+{
     QFETCH(QString, name);
     QFETCH(qint64, size);
     QFETCH(bool, folderExists);
@@ -268,20 +286,23 @@ void tst_FontInstaller::installs() {
     QCOMPARE(m_platform->opened, QList<QUrl>{QUrl::fromLocalFile(m_fonts)});
 }
 
-void tst_FontInstaller::emptyPathDoesNothing() {
+void tst_FontInstaller::emptyPathDoesNothing()
+{
     QVERIFY(!FontInstaller::installFont(*m_platform, nullptr, QString()));
     QVERIFY(m_platform->messages.isEmpty());
     QVERIFY(m_platform->opened.isEmpty());
     QVERIFY(!QFileInfo::exists(m_fonts));
 }
 
-void tst_FontInstaller::replacing_data() {
+void tst_FontInstaller::replacing_data()
+{
     QTest::addColumn<bool>("answerYes");
     QTest::newRow("declined") << false;
     QTest::newRow("accepted") << true;
 }
 
-void tst_FontInstaller::replacing() {
+void tst_FontInstaller::replacing()
+{
     QFETCH(bool, answerYes);
     QVERIFY(QDir().mkpath(m_fonts));
     const QByteArray old = fontData(3000, 2);
@@ -313,13 +334,15 @@ void tst_FontInstaller::replacing() {
     }
 }
 
-void tst_FontInstaller::sameFileIsLeftAlone_data() {
+void tst_FontInstaller::sameFileIsLeftAlone_data()
+{
     QTest::addColumn<bool>("throughLink");
     QTest::newRow("the installed file itself") << false;
     QTest::newRow("a link to the installed file") << true;
 }
 
-void tst_FontInstaller::sameFileIsLeftAlone() {
+void tst_FontInstaller::sameFileIsLeftAlone()
+{
     QFETCH(bool, throughLink);
     QVERIFY(QDir().mkpath(m_fonts));
     const QByteArray data = fontData(9000, 4);
@@ -342,13 +365,15 @@ void tst_FontInstaller::sameFileIsLeftAlone() {
     QVERIFY(m_platform->opened.isEmpty());
 }
 
-void tst_FontInstaller::sourceMissing_data() {
+void tst_FontInstaller::sourceMissing_data()
+{
     QTest::addColumn<bool>("folderExists");
     QTest::newRow("fonts folder present") << true;
     QTest::newRow("no fonts folder") << false;
 }
 
-void tst_FontInstaller::sourceMissing() {
+void tst_FontInstaller::sourceMissing()
+{
     QFETCH(bool, folderExists);
     if (folderExists) {
         QVERIFY(QDir().mkpath(m_fonts));
@@ -364,7 +389,8 @@ void tst_FontInstaller::sourceMissing() {
     QCOMPARE(m_platform->messages.size(), 1);
 }
 
-void tst_FontInstaller::sourceUnreadable_data() {
+void tst_FontInstaller::sourceUnreadable_data()
+{
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
     QTest::newRow("no read permission")
@@ -376,7 +402,8 @@ void tst_FontInstaller::sourceUnreadable_data() {
         << QStringLiteral("device") << QStringLiteral("not a font file");
 }
 
-void tst_FontInstaller::sourceUnreadable() {
+void tst_FontInstaller::sourceUnreadable()
+{
     QFETCH(QString, kind);
     QFETCH(QString, reason);
     QString source;
@@ -405,7 +432,8 @@ void tst_FontInstaller::sourceUnreadable() {
     verifyRefused(installed, QFileInfo(source).fileName(), reason, before);
 }
 
-void tst_FontInstaller::fontsFolderUnusable_data() {
+void tst_FontInstaller::fontsFolderUnusable_data()
+{
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
     QTest::newRow("unknown") << QStringLiteral("unknown")
@@ -418,7 +446,8 @@ void tst_FontInstaller::fontsFolderUnusable_data() {
         << QStringLiteral("name taken") << QStringLiteral("holds a folder named Taken.ttf");
 }
 
-void tst_FontInstaller::fontsFolderUnusable() {
+void tst_FontInstaller::fontsFolderUnusable()
+{
     QFETCH(QString, kind);
     QFETCH(QString, reason);
     const QString source = pick(QStringLiteral("Taken.ttf"), fontData(100, 8));
@@ -442,7 +471,8 @@ void tst_FontInstaller::fontsFolderUnusable() {
         QCOMPARE(readFile(m_fonts), QByteArray("not a folder"));
 }
 
-void tst_FontInstaller::fontsFolderReadOnly_data() {
+void tst_FontInstaller::fontsFolderReadOnly_data()
+{
     QTest::addColumn<bool>("readOnlyDisk");
     QTest::addColumn<bool>("replace");
     QTest::newRow("permission bits, new font") << false << false;
@@ -451,7 +481,8 @@ void tst_FontInstaller::fontsFolderReadOnly_data() {
     QTest::newRow("read-only file system, replacing") << true << true;
 }
 
-void tst_FontInstaller::fontsFolderReadOnly() {
+void tst_FontInstaller::fontsFolderReadOnly()
+{
     QFETCH(bool, readOnlyDisk);
     QFETCH(bool, replace);
     if (!readOnlyDisk && runsAsRoot())
@@ -484,7 +515,8 @@ void tst_FontInstaller::fontsFolderReadOnly() {
     QCOMPARE(m_platform->messages.size(), replace ? 2 : 1);
 }
 
-void tst_FontInstaller::diskFillsUp_data() {
+void tst_FontInstaller::diskFillsUp_data()
+{
     QTest::addColumn<bool>("fullDisk");
     QTest::addColumn<bool>("replace");
     QTest::newRow("full disk, new font") << true << false;
@@ -493,7 +525,8 @@ void tst_FontInstaller::diskFillsUp_data() {
     QTest::newRow("file size limit, replacing") << false << true;
 }
 
-void tst_FontInstaller::diskFillsUp() {
+void tst_FontInstaller::diskFillsUp()
+{
     QFETCH(bool, fullDisk);
     QFETCH(bool, replace);
     QVERIFY(QDir().mkpath(m_fonts));

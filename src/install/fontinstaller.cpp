@@ -16,30 +16,36 @@ namespace {
 // Fonts run to several megabytes; a fixed buffer keeps the copy's memory flat.
 constexpr qint64 chunkSize = 256 * 1024;
 
-QString tr(const char *text) {
+QString tr(const char *text)
+{
     return QCoreApplication::translate("FontInstaller", text);
 }
 
-QString native(const QString &path) {
+QString native(const QString &path)
+{
     return QDir::toNativeSeparators(path);
 }
 
-void tell(Platform &platform, QWidget *parent, const QString &text) {
+void tell(Platform &platform, QWidget *parent, const QString &text)
+{
     platform.information(parent, QStringLiteral("Glyphory"), text);
 }
 
-bool refuse(Platform &platform, QWidget *parent, const QString &font, const QString &reason) {
+bool refuse(Platform &platform, QWidget *parent, const QString &font, const QString &reason)
+{
     tell(platform, parent, tr("The font %1 was not installed.\n\n%2").arg(font, reason));
     return false;
 }
 
-QString writeFailure(const QString &destination, const QString &error) {
+QString writeFailure(const QString &destination, const QString &error)
+{
     return tr("\"%1\" could not be written (%2). Nothing in your fonts folder was changed.")
         .arg(native(destination), error);
 }
 
 // Returns why the copy failed, or an empty text when it succeeded.
-QString copyFile(const QString &sourcePath, const QString &destination) {
+QString copyFile(const QString &sourcePath, const QString &destination)
+{
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly))
         return tr("\"%1\" could not be read (%2).").arg(native(sourcePath), source.errorString());
@@ -94,13 +100,15 @@ QString copyFile(const QString &sourcePath, const QString &destination) {
 
 } // namespace
 
-QStringList FontInstaller::fontFileFilters() {
+QStringList FontInstaller::fontFileFilters()
+{
     // Qt's file dialog matches patterns without regard to case, so a mixed-case
     // extension such as ".Ttf" is offered as a font file too.
     return {tr("All Font Files (*.TTF *.PFM *.OTF *.ttf *.pfm *.otf)"), tr("All Files *.* (*)")};
 }
 
-bool FontInstaller::installFont(Platform &platform, QWidget *parent, const QString &fontPath) {
+bool FontInstaller::installFont(Platform &platform, QWidget *parent, const QString &fontPath)
+{
     if (fontPath.isEmpty())
         return false;
 

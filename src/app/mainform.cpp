@@ -303,17 +303,17 @@ void MainForm::buildPreviewArea()
         {&MainForm::Strikeout, "Strikeout", tr("Strikeout"), twipsRect(3765, 270, 945, 225),
          FaceStyle::StrikeOut, &MainForm::Strikeout_Click},
     };
-    for (const auto &spec : boxes) {
-        auto *box = named(new QCheckBox(spec.caption, Frame4), QString::fromLatin1(spec.name),
-                          spec.geometry);
+    for (const auto &entry : boxes) {
+        auto *box = named(new QCheckBox(entry.caption, Frame4), QString::fromLatin1(entry.name),
+                          entry.geometry);
         // Each caption shows the style it switches on.
-        box->setFont(faceFont(m_platform, QStringLiteral("Arial"), 8.25, spec.style));
+        box->setFont(faceFont(m_platform, QStringLiteral("Arial"), 8.25, entry.style));
         setTextColour(box, Qt::black);
         // This style's box and its gap to the caption can be wider than the
         // layout allowed for; the caption must still show whole.
         box->resize(qMax(box->width(), box->sizeHint().width()), box->height());
-        this->*spec.box = box;
-        connect(box, &QCheckBox::stateChanged, this, spec.handler);
+        this->*entry.box = box;
+        connect(box, &QCheckBox::stateChanged, this, entry.handler);
     }
 
     // The edit toolbar: a line before each image.

@@ -14,14 +14,12 @@ class TestShell : public QObject {
 private slots:
     void fontsFolderIsCreatedAndOpened();
     void unknownDataFolderIsReported();
-    void characterMapStartsTheDesktopsTool();
     void missingToolsAreReported_data();
     void missingToolsAreReported();
     void filesAndAddressesGoToTheDefaultHandler();
     void nothingToOpenThemIsReported_data();
     void nothingToOpenThemIsReported();
     void supportShortcuts();
-    void everyCallHandsTheTargetOverAgain();
 };
 
 void TestShell::fontsFolderIsCreatedAndOpened()
@@ -45,23 +43,6 @@ void TestShell::unknownDataFolderIsReported()
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages[0].title, QStringLiteral("Glyphory"));
     QVERIFY(platform.messages[0].text.contains(QStringLiteral("fonts folder")));
-}
-
-void TestShell::characterMapStartsTheDesktopsTool()
-{
-    FakePlatform platform;
-    platform.charMap = {QStringLiteral("/usr/bin/kcharselect")};
-    WinFontFolder::OpenWithShell(platform, nullptr, QStringLiteral("charmap.exe"));
-    QCOMPARE(platform.started.size(), 1);
-    QCOMPARE(platform.started[0].program, QStringLiteral("/usr/bin/kcharselect"));
-    QVERIFY(platform.started[0].arguments.isEmpty());
-    QVERIFY(platform.opened.isEmpty());
-
-    WinFontFolder::OpenRegionalSettings(platform, nullptr);
-    QCOMPARE(platform.started.size(), 2);
-    QCOMPARE(platform.started[1].program, QStringLiteral("/usr/bin/gnome-control-center"));
-    QCOMPARE(platform.started[1].arguments, QStringList{QStringLiteral("region")});
-    QVERIFY(platform.messages.isEmpty());
 }
 
 void TestShell::missingToolsAreReported_data()
@@ -156,17 +137,6 @@ void TestShell::supportShortcuts()
                      domain.endsWith(QLatin1String(".example")),
                  qPrintable(address));
     }
-}
-
-void TestShell::everyCallHandsTheTargetOverAgain()
-{
-    FakePlatform platform;
-    for (int i = 0; i < 3; ++i) {
-        Support::OpenProductPage(platform);
-        WinFontFolder::OpenWithShell(platform, nullptr, QStringLiteral("charmap.exe"));
-    }
-    QCOMPARE(platform.opened.size(), 3);
-    QCOMPARE(platform.started.size(), 3);
 }
 
 QTEST_MAIN(TestShell)

@@ -32,7 +32,6 @@ private slots:
     void sizeListHoldsEverySize();
     void hiddenControlsStayHidden();
     void visibleControlsLieInsideTheirWindow();
-    void captionsShowWhole();
     void menusHaveEveryItemWithItsShortcut();
     void tabOrderStartsWithTheFocusHolder();
     void everyExitPathEndsTheProgram();
@@ -256,33 +255,18 @@ void TestStartup::visibleControlsLieInsideTheirWindow()
                 continue;
             const QRect where(child->mapTo(window, QPoint(0, 0)), child->size());
             QVERIFY2(inside.contains(where), qPrintable(child->objectName()));
+            // The layout was drawn for narrower faces than this system may have.
+            if (auto *label = qobject_cast<QLabel *>(child); label && !label->wordWrap())
+                QVERIFY2(label->width() >= label->sizeHint().width(),
+                         qPrintable(child->objectName()));
+            if (auto *box = qobject_cast<QCheckBox *>(child))
+                QVERIFY2(box->width() >= box->sizeHint().width(), qPrintable(child->objectName()));
         }
     }
     QCOMPARE(program.main->centralWidget()->size(), QSize(872, 547));
     QCOMPARE(program.splash->size(), QSize(306, 96));
     QCOMPARE(program.main->FontList->geometry(), QRect(14, 76, 157, 438));
     QCOMPARE(program.main->BigText->geometry(), QRect(84, 58, 553, 234));
-}
-
-// The layout was drawn for narrower faces than this system may have.
-void TestStartup::captionsShowWhole()
-{
-    RunningProgram program;
-    QVERIFY(program.start());
-    int checked = 0;
-    for (QWidget *widget : program.main->findChildren<QWidget *>()) {
-        if (!widget->isVisible())
-            continue;
-        if (auto *label = qobject_cast<QLabel *>(widget);
-            label && !label->wordWrap() && !label->text().isEmpty()) {
-            QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->objectName()));
-            ++checked;
-        } else if (auto *box = qobject_cast<QCheckBox *>(widget)) {
-            QVERIFY2(box->width() >= box->sizeHint().width(), qPrintable(box->objectName()));
-            ++checked;
-        }
-    }
-    QVERIFY(checked >= 15);
 }
 
 void TestStartup::menusHaveEveryItemWithItsShortcut()

@@ -192,6 +192,10 @@ void TestStartup::captionsKeepTheirSpacing()
         text = line->text();
     QCOMPARE(text, caption);
     QCOMPARE(main.windowTitle(), QStringLiteral("Glyphory - Version 3.6"));
+    for (const char *link : {"RemoveLabel", "Label8", "Label11", "Label9", "Label13"}) {
+        auto *label = main.findChild<QLabel *>(QString::fromLatin1(link));
+        QCOMPARE(label->toolTip(), label->text());
+    }
 }
 
 void TestStartup::sizeListHoldsEverySize()

@@ -347,6 +347,7 @@ void MainForm::buildPreviewArea()
                              FaceStyle::Bold | FaceStyle::Italic | FaceStyle::Underline |
                                  FaceStyle::StrikeOut));
     remove->adjustSize();
+    remove->setToolTip(tr("Remove Font Styles"));
 
     makeLine(Frame4, QStringLiteral("Line17"), twipsPoint(1260, 540), twipsPoint(9540, 540));
     named(makePicture(QStringLiteral("textglyph"), Frame4), QStringLiteral("NoWaySymbols"),

@@ -1,9 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Glyphory developers
 // SPDX-License-Identifier: MIT
+#include "app/desktopplatform.h"
+
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
 
 // The built program, started as a user starts it.
 class TestBinary : public QObject {
@@ -12,6 +16,7 @@ private slots:
     void init();
     void secondStartEndsAtOnceAndSilently();
     void killedRunDoesNotBlockTheNextStart();
+    void endingTheProgramStopsAtOnce();
 
 private:
     std::unique_ptr<QProcess> start();
@@ -77,5 +82,30 @@ void TestBinary::killedRunDoesNotBlockTheNextStart()
     next->waitForFinished();
 }
 
-QTEST_GUILESS_MAIN(TestBinary)
+// Every way out of the program ends in the desktop's endProgram(): the process
+// must stop there, with status 0, running nothing after it.
+void TestBinary::endingTheProgramStopsAtOnce()
+{
+    QProcess self;
+    self.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--end-program")});
+    QVERIFY(self.waitForFinished(5000));
+    QCOMPARE(self.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(self.exitCode(), 0);
+    QCOMPARE(self.readAllStandardOutput(), QByteArray("before\n"));
+}
+
+int main(int argc, char *argv[])
+{
+    if (argc == 2 && qstrcmp(argv[1], "--end-program") == 0) {
+        QCoreApplication app(argc, argv);
+        DesktopPlatform platform;
+        std::printf("before\n");
+        platform.endProgram();
+        std::printf("after\n");
+        return 3;
+    }
+    QCoreApplication app(argc, argv);
+    TestBinary test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_binary.moc"

@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QTest>
 
 class TestBrowsing : public QObject {
@@ -23,7 +22,6 @@ private slots:
 
     void orderAndSearchAgree_data();
     void orderAndSearchAgree();
-    void searchMatchesAPlainScan();
     void typingSelectsTheFirstMatch();
     void placeholderClearsOnlyOnAClick();
     void keyboardFocusKeepsThePlaceholder();
@@ -96,37 +94,6 @@ void TestBrowsing::orderAndSearchAgree()
         shown << model.name(i);
     QCOMPARE(shown, sorted);
     QCOMPARE(model.findPrefix(text), row);
-}
-
-// The binary search must give what a scan of the list in its order gives.
-void TestBrowsing::searchMatchesAPlainScan()
-{
-    QRandomGenerator random(20261206);
-    const QString alphabet = QStringLiteral("aAbBzZ éÉßσΣ😀-");
-    QStringList names;
-    for (int i = 0; i < 2000; ++i) {
-        QString name;
-        const int length = 1 + random.bounded(6);
-        for (int c = 0; c < length; ++c)
-            name += alphabet.at(random.bounded(alphabet.size()));
-        names << name;
-    }
-    FontListModel model;
-    model.setNames(names);
-    for (int probe = 0; probe < 3000; ++probe) {
-        QString text;
-        const int length = random.bounded(4);
-        for (int c = 0; c < length; ++c)
-            text += alphabet.at(random.bounded(alphabet.size()));
-        int expected = -1;
-        for (int row = 0; !text.isEmpty() && row < model.rowCount(); ++row) {
-            if (fontSortKey(model.name(row)).startsWith(fontSortKey(text))) {
-                expected = row;
-                break;
-            }
-        }
-        QCOMPARE(model.findPrefix(text), expected);
-    }
 }
 
 void TestBrowsing::typingSelectsTheFirstMatch()

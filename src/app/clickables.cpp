@@ -11,6 +11,13 @@
 #include <QPainter>
 #include <QScreen>
 
+void paintAsLink(QWidget *label)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 192));
+    label->setPalette(palette);
+}
+
 QCursor handCursor()
 {
     static const QPixmap hand(QStringLiteral(":/images/hand.png"));

@@ -14,6 +14,9 @@ QPixmap picture(const QString &name);
 // The program's window icon (16, 32 and 48 pixel images).
 QIcon programIcon();
 
+// Gives a label the links' dark blue text.
+void paintAsLink(QWidget *label);
+
 // A label that acts as a link: a click is its only action. The caller sets the
 // link style's colour and font, which differ from window to window.
 class LinkLabel : public QLabel {

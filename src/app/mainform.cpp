@@ -59,7 +59,7 @@ const char *const CharacterMapHelp =
     "by Unicode subgroup (such as arrows, currency symbols or mathematical operators), or by other "
     "classifications of the characters, such as their script or block.\r\n";
 
-const QColor LinkBlue(0, 0, 192);
+const QColor DarkBlue(0, 0, 192);
 const QColor White(255, 255, 255);
 
 void setTextColour(QWidget *widget, const QColor &colour)
@@ -197,7 +197,7 @@ void MainForm::buildFontColumn()
     FontsNumber =
         autoSizeLabel(Frame1, QStringLiteral("FontsNumber"), QStringLiteral("1111"), 2220, 825,
                       faceFont(m_platform, QStringLiteral("Tahoma"), 8.25, FaceStyle::Bold));
-    setTextColour(FontsNumber, LinkBlue);
+    setTextColour(FontsNumber, DarkBlue);
 
     m_fonts = new FontListModel(this);
     FontList =
@@ -559,7 +559,7 @@ LinkLabel *MainForm::addLink(QWidget *parent, const QString &name, const QString
     link->setObjectName(name);
     link->setFont(faceFont(m_platform, QStringLiteral("Arial"), 8.25,
                            FaceStyle::Bold | FaceStyle::Underline));
-    setTextColour(link, LinkBlue);
+    paintAsLink(link);
     link->move(twips(left), twips(top));
     link->adjustSize();
     connect(link, &LinkLabel::clicked, this, handler);

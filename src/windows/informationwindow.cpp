@@ -65,9 +65,7 @@ LinkLabel *InformationWindow::addLink(QWidget *parent, const QString &name, cons
 {
     auto *link = new LinkLabel(text, parent);
     link->setToolTip(toolTip);
-    QPalette palette = link->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 192));
-    link->setPalette(palette);
+    paintAsLink(link);
     placeLabel(link, name, at, FaceStyle::Bold | FaceStyle::Underline);
     return link;
 }

@@ -16,6 +16,10 @@ QIcon programIcon();
 
 // Gives a label the links' dark blue text.
 void paintAsLink(QWidget *label);
+// The colour of a control's text, for labels and text boxes alike.
+void setTextColour(QWidget *widget, const QColor &colour);
+// A background of its own, drawn under labels and text boxes alike.
+void setBackground(QWidget *widget, const QColor &colour);
 
 // A label that acts as a link: a click is its only action. The caller sets the
 // link style's colour and font, which differ from window to window.

@@ -2,17 +2,19 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QColor>
 #include <QMainWindow>
 
-#include <functional>
+#include <memory>
 
 class AboutForm;
+class EditTarget;
+class FontBrowser;
 class ForGlyphory;
-class FontListModel;
-class ImageButton;
-class LinkLabel;
+class HelpWindows;
+class InstallerPanel;
+class LayoutBuilder;
 class Platform;
+class Preview;
 class QAction;
 class QCheckBox;
 class QGroupBox;
@@ -25,8 +27,9 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 
-// The program's one working window. The controls carry their names as object
-// names and are reached by them, from the handlers here and from the tests.
+// The program's one working window. It holds the controls, which carry their names
+// as object names, and the menus; each handler hands its event to the subsystem
+// whose behaviour it is.
 class MainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -113,8 +116,8 @@ public:
     // The font selected in FontList; empty when none is.
     QString selectedFont() const;
 
-    AboutForm *aboutForm() const { return m_about; }
-    ForGlyphory *feedbackForm() const { return m_feedback; }
+    AboutForm *aboutForm() const;
+    ForGlyphory *feedbackForm() const;
 
     // Frames.
     QGroupBox *Frame1 = nullptr;
@@ -155,39 +158,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildFontColumn();
-    void buildExtrasPanel();
-    void buildCommandButtons();
-    void buildPreviewArea();
-    void buildInstaller(QWidget *frame);
-    void buildStorageBoxes(QWidget *frame);
-    void buildBanner();
+    void buildLayout();
+    void takeControls(const LayoutBuilder &controls);
     void buildMenus();
     void buildTabOrder();
-    LinkLabel *addLink(QWidget *parent, const QString &name, const QString &text, int left, int top,
-                       void (MainForm::*handler)());
-    ImageButton *addImage(QWidget *parent, const QString &name, const QString &pictureName,
-                          const QString &toolTip, int left, int top, void (MainForm::*handler)());
-    QAction *addItem(QMenu *menu, const QString &name, const QString &text,
-                     const QKeySequence &shortcut, void (MainForm::*handler)());
-    void addSeparator(QMenu *menu, const QString &name);
-
-    QWidget *editTarget() const;
-    void applySize();
-    void changePreviewFont(const std::function<void(QFont &)> &change);
-    void applyStyleBox(QCheckBox *box, void (QFont::*setStyle)(bool));
-    void endProgram();
-    void minimizeWindow();
-    void refreshList();
-    void resetStyles();
-    void clearPreview();
-    void showFeedback();
-    void showAbout();
 
     Platform &m_platform;
-    FontListModel *m_fonts = nullptr;
-    QColor m_colorsColor = Qt::black;
     QList<QAction *> m_commands;
-    AboutForm *m_about = nullptr;
-    ForGlyphory *m_feedback = nullptr;
+    std::unique_ptr<EditTarget> m_editing;
+    std::unique_ptr<Preview> m_preview;
+    std::unique_ptr<FontBrowser> m_fonts;
+    std::unique_ptr<InstallerPanel> m_installer;
+    std::unique_ptr<HelpWindows> m_help;
 };

@@ -4,17 +4,19 @@
 
 #include "app/clickables.h"
 #include "app/faces.h"
+#include "app/layout.h"
 #include "app/mainform.h"
 #include "app/platform.h"
 #include "app/twips.h"
 #include "version.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTimer>
 
 #include <QScopedValueRollback>
+
+using namespace Qt::StringLiterals;
 
 ReadForm::ReadForm(Platform &platform, QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -28,39 +30,25 @@ ReadForm::ReadForm(Platform &platform, QWidget *parent)
 
     // Nothing here may measure or draw text: the first text Qt lays out makes it
     // read every installed font, and the splash is there to be seen before that.
-    auto *frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame->setGeometry(twipsRect(0, -90, 4605, 1545));
-
-    const struct {
-        const char *name;
-        QString text;
-        int left;
-        int top;
-    } texts[] = {
-        {"Label1", tr("Corvatek Software Presents:"), 240, 270},
-        {"Label4", tr("Glyphory - Version %1").arg(QLatin1String(GLYPHORY_VERSION)), 240, 510},
-        {"Label2", tr("Please wait while reading your installed fonts."), 780, 900},
-        {"Label3", tr("This may take a few seconds only."), 780, 1110},
+    using enum ControlKind;
+    // clang-format off
+    const LayoutRow<ReadForm> layout[] = {
+        // name        kind          parent    text                                                left  top   width height font role                     tooltip
+        {"Frame1",     Box,          nullptr,  {},                                                 0,    -90,  4605, 1545},
+        {"Label1",     PendingLabel, "Frame1", tr("Corvatek Software Presents:"),                  240,  270,  2085, 225},
+        {"Label4",     PendingLabel, "Frame1", tr("Glyphory - Version %1").arg(QLatin1String(GLYPHORY_VERSION)),
+                                                                                                   240,  510,  3105, 195},
+        {"Label2",     PendingLabel, "Frame1", tr("Please wait while reading your installed fonts."), 780, 900, 3285, 195},
+        {"Label3",     PendingLabel, "Frame1", tr("This may take a few seconds only."),            780,  1110, 2475, 195},
+        {"Line1",      Line,         "Frame1", {},                                                 240,  780,  4140, 0},
+        {"Image1",     Picture,      "Frame1", u"splash"_s,                                        210,  870,  480,  480},
+        {"CloseClick", ImageButton,  "Frame1", u"close"_s,                                         4140, 240,  240,  240,  {}, &ReadForm::CloseClick_Click, tr("Exit Glyphory")},
     };
-    for (const auto &text : texts) {
-        auto *label = new QLabel(text.text, frame);
-        label->setObjectName(QString::fromLatin1(text.name));
-        label->move(twips(text.left), twips(text.top));
-        label->hide();
-        m_texts.append(label);
-    }
-    makeLine(frame, QStringLiteral("Line1"), twipsPoint(240, 780), twipsPoint(4380, 780));
-
-    QLabel *picture = makePicture(QStringLiteral("splash"), frame);
-    picture->setObjectName(QStringLiteral("Image1"));
-    picture->setGeometry(twipsRect(210, 870, 480, 480));
-
-    auto *close = new ImageButton(QStringLiteral("close"), tr("Exit Glyphory"), frame);
-    close->setObjectName(QStringLiteral("CloseClick"));
-    close->setGeometry(twipsRect(4140, 240, 240, 240));
-    connect(close, &ImageButton::clicked, this, &ReadForm::CloseClick_Click);
+    // clang-format on
+    LayoutBuilder controls(platform, this);
+    controls.build(this, layout);
+    for (const char *name : {"Label1", "Label4", "Label2", "Label3"})
+        m_texts.append(controls.get<QLabel>(name));
 
     ReadingTimer = new QTimer(this);
     ReadingTimer->setObjectName(QStringLiteral("ReadingTimer"));

@@ -82,3 +82,27 @@ void EditCommands::selectAll(QWidget *box)
     else if (auto *text = qobject_cast<QPlainTextEdit *>(box))
         text->selectAll();
 }
+
+EditTarget::EditTarget(QLineEdit *whichOne, QPlainTextEdit *preview, QLineEdit *search)
+    : m_whichOne(whichOne)
+    , m_preview(preview)
+    , m_search(search)
+{
+}
+
+void EditTarget::choosePreview()
+{
+    m_whichOne->setText(QStringLiteral("BigText"));
+}
+
+void EditTarget::chooseSearch()
+{
+    m_whichOne->setText(QStringLiteral("FontFind"));
+}
+
+QWidget *EditTarget::box() const
+{
+    if (m_whichOne->text() == QLatin1String("BigText"))
+        return m_preview;
+    return m_search;
+}

@@ -61,9 +61,3 @@ void ExtrasCommands::openLicense(Platform &platform, QWidget *owner)
     WinFontFolder::OpenWithShell(platform, owner,
                                  platform.documentPath(QStringLiteral("License Agreement.rtf")));
 }
-
-void ExtrasCommands::openInstallGuide(Platform &platform, QWidget *owner)
-{
-    WinFontFolder::OpenWithShell(platform, owner,
-                                 platform.documentPath(QStringLiteral("Install Fonts.rtf")));
-}

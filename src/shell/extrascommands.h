@@ -19,6 +19,5 @@ void openRegionalOptions(Platform &platform, QWidget *owner);
 void readMoreCharacterMap(Platform &platform, QWidget *parent, const QString &helpText);
 void readMoreRegionalOptions(Platform &platform, QWidget *parent, const QString &helpText);
 void openLicense(Platform &platform, QWidget *owner);
-void openInstallGuide(Platform &platform, QWidget *owner);
 
 } // namespace ExtrasCommands

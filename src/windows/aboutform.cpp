@@ -2,97 +2,64 @@
 // SPDX-License-Identifier: MIT
 #include "aboutform.h"
 
-#include "app/clickables.h"
+#include "app/layout.h"
 #include "app/platform.h"
-#include "app/twips.h"
 #include "shell/addresses.h"
 #include "shell/support.h"
 #include "shell/winfontfolder.h"
 #include "version.h"
 
-#include <QGroupBox>
-#include <QPainter>
+#include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-// A label whose text breaks anywhere, even inside a word, so that a name of any
-// length fits the panel's width.
-class WrapAnywhereLabel final : public QLabel {
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.setPen(palette().color(foregroundRole()));
-        painter.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere,
-                         text());
-    }
-};
-
-} // namespace
+using namespace Qt::StringLiterals;
 
 AboutForm::AboutForm(Platform &platform, QWidget *mainForm)
     : InformationWindow(platform, mainForm, QStringLiteral("AboutForm"), tr("About Glyphory"),
                         QSize(7995, 4905))
 {
+    using enum ControlKind;
+    using A = AboutForm;
     const QString product = tr("Glyphory %1").arg(QLatin1String(GLYPHORY_VERSION));
+    const Face plain{Typeface::Tahoma}, bold{Typeface::Tahoma, FaceStyle::Bold},
+        link{Typeface::Tahoma, FaceStyle::Bold | FaceStyle::Underline};
+    // Back to front where controls overlap. The button strip reaches past the client
+    // area on three sides: only its top line shows.
+    // clang-format off
+    const LayoutRow<AboutForm> layout[] = {
+        // name             kind          parent    text                    left  top   width height font   role                      tooltip
+        {"Shape1",          Shape,        nullptr,  {},                     300,  210,  7365, 3705},
+        {"Image3",          Picture,      nullptr,  u"glyphory-48"_s,       600,  540,  720,  720},
+        {"Label3",          Label,        nullptr,  product,                1470, 600,  2025, 195,  plain},
+        {"UserName",        NameLabel,    nullptr,  tr("Computer User"),    2550, 1020, 1275, 195,  bold},
+        {"Label8",          Label,        nullptr,  tr("Contact:"),         600,  1380, 630,  195,  plain},
+        {"Label9",          Label,        nullptr,  tr("E-Mail :"),         600,  1620, 525,  195,  plain},
+        {"Label6",          Link,         nullptr,  SupportMailAddress,     1170, 1620, 2460, 195,  link,  &A::Label6_Click,         tr("Contact Corvatek Software")},
+        {"Label15",         WrappedLabel, nullptr,  tr("Warning: this computer program is protected by copyright law and "
+                                                       "international treaties. Copying or passing on this program, or any "
+                                                       "part of it, without the permission of Corvatek Software is against "
+                                                       "the law and may lead to civil and criminal penalties."),
+                                                                            600,  1950, 6675, 855,  plain},
+        {"Label12",         Label,        nullptr,  product,                600,  2940, 2025, 195,  plain},
+        {"Frame1",          Frame,        nullptr,  {},                     -450, 4050, 8505, 945},
+        {"MinimizeToTray2", Button,       "Frame1", tr("OK"),               6090, 300,  2025, 345,  plain, &A::MinimizeToTray2_Click},
+        {"About_License",   Button,       "Frame1", tr("Glyphory License Agreement"),
+                                                                            2430, 300,  3495, 345,  plain, &A::About_License_Click},
+    };
+    // clang-format on
+    LayoutBuilder controls(platform, this);
+    controls.build(this, layout);
+    m_panel = controls.get<QFrame>("Shape1");
+    m_userName = controls.get<QLabel>("UserName");
+    keepClearOf(controls.get("Label9"), controls.get("Label6"));
 
-    // Back to front where controls overlap.
-    m_panel = new QFrame(this);
-    m_panel->setObjectName(QStringLiteral("Shape1"));
-    m_panel->setFrameStyle(QFrame::Box | QFrame::Plain);
-    m_panel->setAutoFillBackground(true);
-    QPalette panelColours = m_panel->palette();
-    panelColours.setColor(QPalette::Window, panelColours.color(QPalette::Base));
-    panelColours.setColor(QPalette::WindowText, panelColours.color(QPalette::Text));
-    m_panel->setPalette(panelColours);
-    m_panel->setGeometry(twipsRect(300, 210, 7365, 3705));
-
-    addPicture(this, QStringLiteral("Image3"), QStringLiteral("glyphory-48"), QString(),
-               twipsRect(600, 540, 720, 720));
-    addLabel(this, QStringLiteral("Label3"), product, twipsPoint(1470, 600));
-
-    m_userName = placeLabel(new WrapAnywhereLabel(tr("Computer User"), this),
-                            QStringLiteral("UserName"), twipsPoint(2550, 1020), FaceStyle::Bold);
-
-    addLabel(this, QStringLiteral("Label8"), tr("Contact:"), twipsPoint(600, 1380));
-    QLabel *mailCaption =
-        addLabel(this, QStringLiteral("Label9"), tr("E-Mail :"), twipsPoint(600, 1620));
-    LinkLabel *mail = addLink(this, QStringLiteral("Label6"), SupportMailAddress,
-                              tr("Contact Corvatek Software"), twipsPoint(1170, 1620));
-    keepClearOf(mailCaption, mail);
-    connect(mail, &LinkLabel::clicked, this, &AboutForm::Label6_Click);
-    addWrappingLabel(this, QStringLiteral("Label15"),
-                     tr("Warning: this computer program is protected by copyright law and "
-                        "international treaties. Copying or passing on this program, or any "
-                        "part of it, without the permission of Corvatek Software is against "
-                        "the law and may lead to civil and criminal penalties."),
-                     twipsRect(600, 1950, 6675, 855));
-    addLabel(this, QStringLiteral("Label12"), product, twipsPoint(600, 2940));
-
-    // The strip reaches past the client area on three sides: only its top line shows.
-    auto *strip = new QGroupBox(this);
-    strip->setObjectName(QStringLiteral("Frame1"));
-    strip->setGeometry(twipsRect(-450, 4050, 8505, 945));
-
-    auto *ok = new QPushButton(tr("OK"), strip);
-    ok->setObjectName(QStringLiteral("MinimizeToTray2"));
-    ok->setGeometry(twipsRect(6090, 300, 2025, 345));
-    auto *license = new QPushButton(tr("Glyphory License Agreement"), strip);
-    license->setObjectName(QStringLiteral("About_License"));
-    license->setGeometry(twipsRect(2430, 300, 3495, 345));
-    for (QPushButton *button : {ok, license}) {
-        button->setFont(labelFont());
-        // Enter presses the button that has the focus, as in a dialog.
-        button->setAutoDefault(true);
-    }
+    auto *ok = controls.get<QPushButton>("MinimizeToTray2");
+    auto *license = controls.get<QPushButton>("About_License");
+    // Enter presses the button that has the focus, as in a dialog.
+    ok->setAutoDefault(true);
+    license->setAutoDefault(true);
     setTabOrder(ok, license);
     ok->setFocus();
-    connect(ok, &QPushButton::clicked, this, &AboutForm::MinimizeToTray2_Click);
-    connect(license, &QPushButton::clicked, this, &AboutForm::About_License_Click);
 }
 
 void AboutForm::Form_Load()

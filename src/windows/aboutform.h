@@ -5,6 +5,7 @@
 #include "windows/informationwindow.h"
 
 class QFrame;
+class QLabel;
 
 // The about window: the program's name and version, the user's name, the support
 // address, a copyright warning, the licence agreement and "OK".

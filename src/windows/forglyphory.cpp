@@ -3,27 +3,19 @@
 #include "forglyphory.h"
 
 #include "app/clickables.h"
+#include "app/layout.h"
 #include "app/platform.h"
-#include "app/twips.h"
 #include "shell/addresses.h"
 #include "shell/desktopopen.h"
 #include "shell/support.h"
 #include "shell/winfontfolder.h"
 #include "windows/composemail.h"
 
-#include <QGroupBox>
 #include <QRegularExpression>
 
-namespace {
+using namespace Qt::StringLiterals;
 
-ImageButton *addImageButton(QWidget *parent, const QString &name, const QString &pictureName,
-                            const QString &toolTip, const QRect &box)
-{
-    auto *button = new ImageButton(pictureName, toolTip, parent);
-    button->setObjectName(name);
-    button->setGeometry(box);
-    return button;
-}
+namespace {
 
 // The opener reads the link with QUrl's tolerant parsing, which encodes every "%" of
 // the link again as soon as one of them is not followed by two hex digits: the
@@ -42,71 +34,52 @@ ForGlyphory::ForGlyphory(Platform &platform, QWidget *mainForm)
     : InformationWindow(platform, mainForm, QStringLiteral("ForGlyphory"), tr("I Like Glyphory"),
                         QSize(8385, 5055))
 {
+    using enum ControlKind;
+    using F = ForGlyphory;
     setWindowIcon(programIcon());
     const QString capitalisedHost = DownloadSiteHost.left(1).toUpper() + DownloadSiteHost.mid(1);
-
-    auto *frame = new QGroupBox(this);
-    frame->setObjectName(QStringLiteral("Frame2"));
-    frame->setGeometry(twipsRect(210, 90, 7965, 4755));
-
-    connect(addImageButton(frame, QStringLiteral("Image11"), QStringLiteral("close"), tr("Close"),
-                           twipsRect(7530, 210, 240, 240)),
-            &ImageButton::clicked, this, &ForGlyphory::Image11_Click);
-    addLabel(frame, QStringLiteral("Label1"),
-             tr("Glad to hear that you liked it. These are several things you can do: "),
-             twipsPoint(210, 270), FaceStyle::Bold);
-
-    addPicture(frame, QStringLiteral("Image29"), QStringLiteral("contact"), tr("Contact us"),
-               twipsRect(270, 690, 450, 450));
-    addLabel(frame, QStringLiteral("Label2"),
-             tr("* Contact us if you have any suggestions, opinions or notes about it on:"),
-             twipsPoint(750, 690));
-    connect(addLink(frame, QStringLiteral("Label6"), SupportMailAddress,
-                    tr("Contact Corvatek Software"), twipsPoint(870, 900)),
-            &LinkLabel::clicked, this, &ForGlyphory::Label6_Click);
-
-    addLabel(frame, QStringLiteral("Label10"),
-             tr("When reporting bugs or problems please include:"), twipsPoint(270, 1290),
-             FaceStyle::Bold);
-    addLabel(frame, QStringLiteral("Label11"), tr("* Glyphory version"), twipsPoint(270, 1590));
-    // Looks like the labels around it, but opens the review site.
-    auto *review = new LinkLabel(tr("* Windows Operating System version"), frame);
-    review->unsetCursor();
-    placeLabel(review, QStringLiteral("Label12"), twipsPoint(270, 1800));
-    connect(review, &LinkLabel::clicked, this, &ForGlyphory::Label12_Click);
-    addLabel(frame, QStringLiteral("Label13"), tr("* Problem description (preferably, in detail) "),
-             twipsPoint(270, 2010));
-    addWrappingLabel(frame, QStringLiteral("Label14"),
-                     tr("Please keep in mind that the more information you provide about your "
-                        "problem the better chance we have of finding a solution."),
-                     twipsRect(270, 2340, 6585, 405));
-    makeLine(frame, QStringLiteral("Line1"), twipsPoint(270, 2880), twipsPoint(6630, 2880));
-
-    addLabel(frame, QStringLiteral("Label3"),
-             tr("* Tell all your friends and relatives about Glyphory"), twipsPoint(750, 3000));
-    addPicture(frame, QStringLiteral("Image31"), QStringLiteral("review"),
-               tr("Add a review at %1").arg(capitalisedHost), twipsRect(240, 3015, 450, 450));
-    connect(addLink(frame, QStringLiteral("Label4"), tr("Tell-a-friend"),
-                    tr("Tell-a-friend about Glyphory"), twipsPoint(870, 3210)),
-            &LinkLabel::clicked, this, &ForGlyphory::Label4_Click);
-    makeLine(frame, QStringLiteral("Line2"), twipsPoint(270, 3600), twipsPoint(6630, 3600));
-
-    addPicture(frame, QStringLiteral("Image30"), QStringLiteral("friend"), tr("Tell-a-friend"),
-               twipsRect(240, 3720, 450, 450));
-    addLabel(frame, QStringLiteral("Label5"),
-             tr("* Vote for Glyphory at %1").arg(DownloadSiteBrand), twipsPoint(750, 3780));
-    QLabel *goTo = addLabel(frame, QStringLiteral("Label7"), tr("Goto %1:").arg(DownloadSiteBrand),
-                            twipsPoint(900, 4050));
-    LinkLabel *site = addLink(frame, QStringLiteral("Label8"), DownloadSiteHost,
-                              tr("Goto %1").arg(DownloadSiteHost), twipsPoint(1770, 4050));
-    keepClearOf(goTo, site);
-    connect(site, &LinkLabel::clicked, this, &ForGlyphory::Label8_Click);
-    connect(addImageButton(frame, QStringLiteral("Image1"), QStringLiteral("note"), tr("Note!"),
-                           twipsRect(900, 4320, 210, 210)),
-            &ImageButton::clicked, this, &ForGlyphory::Image1_Click);
-    addLabel(frame, QStringLiteral("Label9"),
-             tr("Search for Glyphory, Open its page and click on \"Rate it!\" link."),
-             twipsPoint(1200, 4320));
+    const Face plain{Typeface::Tahoma}, bold{Typeface::Tahoma, FaceStyle::Bold},
+        link{Typeface::Tahoma, FaceStyle::Bold | FaceStyle::Underline};
+    // clang-format off
+    const LayoutRow<ForGlyphory> layout[] = {
+        // name     kind          parent    text                                       left  top   width height font   role             tooltip
+        {"Frame2",  Frame,        nullptr,  {},                                        210,  90,   7965, 4755},
+        {"Image11", ImageButton,  "Frame2", u"close"_s,                                7530, 210,  240,  240,  {},    &F::Image11_Click, tr("Close")},
+        {"Label1",  Label,        "Frame2", tr("Glad to hear that you liked it. These are several things you can do: "),
+                                                                                       210,  270,  5640, 195,  bold},
+        {"Image29", Picture,      "Frame2", u"contact"_s,                              270,  690,  450,  450,  {},    nullptr,           tr("Contact us")},
+        {"Label2",  Label,        "Frame2", tr("* Contact us if you have any suggestions, opinions or notes about it on:"),
+                                                                                       750,  690,  5205, 195,  plain},
+        {"Label6",  Link,         "Frame2", SupportMailAddress,                        870,  900,  2460, 195,  link,  &F::Label6_Click,  tr("Contact Corvatek Software")},
+        {"Label10", Label,        "Frame2", tr("When reporting bugs or problems please include:"),
+                                                                                       270,  1290, 4125, 195,  bold},
+        {"Label11", Label,        "Frame2", tr("* Glyphory version"),                  270,  1590, 2445, 195,  plain},
+        // Looks like the labels around it, but opens the review site.
+        {"Label12", PlainLink,    "Frame2", tr("* Windows Operating System version"),  270,  1800, 2685, 195,  plain, &F::Label12_Click},
+        {"Label13", Label,        "Frame2", tr("* Problem description (preferably, in detail) "),
+                                                                                       270,  2010, 3150, 195,  plain},
+        {"Label14", WrappedLabel, "Frame2", tr("Please keep in mind that the more information you provide about your "
+                                               "problem the better chance we have of finding a solution."),
+                                                                                       270,  2340, 6585, 405,  plain},
+        {"Line1",   Line,         "Frame2", {},                                        270,  2880, 6360, 0},
+        {"Label3",  Label,        "Frame2", tr("* Tell all your friends and relatives about Glyphory"),
+                                                                                       750,  3000, 4710, 195,  plain},
+        {"Image31", Picture,      "Frame2", u"review"_s,                               240,  3015, 450,  450,  {},    nullptr,           tr("Add a review at %1").arg(capitalisedHost)},
+        {"Label4",  Link,         "Frame2", tr("Tell-a-friend"),                       870,  3210, 1050, 195,  link,  &F::Label4_Click,  tr("Tell-a-friend about Glyphory")},
+        {"Line2",   Line,         "Frame2", {},                                        270,  3600, 6360, 0},
+        {"Image30", Picture,      "Frame2", u"friend"_s,                               240,  3720, 450,  450,  {},    nullptr,           tr("Tell-a-friend")},
+        {"Label5",  Label,        "Frame2", tr("* Vote for Glyphory at %1").arg(DownloadSiteBrand),
+                                                                                       750,  3780, 3105, 195,  plain},
+        {"Label7",  Label,        "Frame2", tr("Goto %1:").arg(DownloadSiteBrand),     900,  4050, 810,  195,  plain},
+        {"Label8",  Link,         "Frame2", DownloadSiteHost,                          1770, 4050, 1215, 195,  link,  &F::Label8_Click,  tr("Goto %1").arg(DownloadSiteHost)},
+        {"Image1",  ImageButton,  "Frame2", u"note"_s,                                 900,  4320, 210,  210,  {},    &F::Image1_Click,  tr("Note!")},
+        {"Label9",  Label,        "Frame2", tr("Search for Glyphory, Open its page and click on \"Rate it!\" link."),
+                                                                                       1200, 4320, 5550, 195,  plain},
+    };
+    // clang-format on
+    LayoutBuilder controls(platform, this);
+    controls.build(this, layout);
+    keepClearOf(controls.get("Label7"), controls.get("Label8"));
 }
 
 void ForGlyphory::Image11_Click()

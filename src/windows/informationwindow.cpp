@@ -28,64 +28,11 @@ void InformationWindow::returnToMainForm()
     hide();
 }
 
-QFont InformationWindow::labelFont(FaceStyles styles) const
-{
-    return faceFont(m_platform, QStringLiteral("Tahoma"), 8.25, styles);
-}
-
-QLabel *InformationWindow::placeLabel(QLabel *label, const QString &name, QPoint at,
-                                      FaceStyles styles) const
-{
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(labelFont(styles));
-    label->move(at);
-    label->adjustSize();
-    return label;
-}
-
-QLabel *InformationWindow::addLabel(QWidget *parent, const QString &name, const QString &text,
-                                    QPoint at, FaceStyles styles)
-{
-    return placeLabel(new QLabel(text, parent), name, at, styles);
-}
-
-QLabel *InformationWindow::addWrappingLabel(QWidget *parent, const QString &name,
-                                            const QString &text, const QRect &box)
-{
-    QLabel *label = addLabel(parent, name, text, box.topLeft());
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(box);
-    return label;
-}
-
-LinkLabel *InformationWindow::addLink(QWidget *parent, const QString &name, const QString &text,
-                                      const QString &toolTip, QPoint at)
-{
-    auto *link = new LinkLabel(text, parent);
-    link->setToolTip(toolTip);
-    paintAsLink(link);
-    placeLabel(link, name, at, FaceStyle::Bold | FaceStyle::Underline);
-    return link;
-}
-
 void InformationWindow::keepClearOf(const QWidget *before, QWidget *control)
 {
     const int left = before->geometry().right() + 1 + twips(45);
     if (control->x() < left)
         control->move(left, control->y());
-}
-
-QLabel *InformationWindow::addPicture(QWidget *parent, const QString &name,
-                                      const QString &pictureName, const QString &toolTip,
-                                      const QRect &box)
-{
-    QLabel *image = makePicture(pictureName, parent);
-    image->setObjectName(name);
-    image->setToolTip(toolTip);
-    image->setGeometry(box);
-    return image;
 }
 
 void InformationWindow::showEvent(QShowEvent *event)

@@ -2,13 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/faces.h"
-
 #include <QWidget>
 
-class LinkLabel;
 class Platform;
-class QLabel;
 
 // A small fixed window that the main window shows after disabling itself, so that
 // the pair behaves like a modal dialog while the event loop runs on. It has no close
@@ -29,25 +25,9 @@ protected:
     // Enables the main window, brings it to the front and hides this window.
     void returnToMainForm();
 
-    // The labels' face, Tahoma 8.25 points.
-    QFont labelFont(FaceStyles styles = FaceStyle::Regular) const;
-    // Names a label, gives it the labels' face and sizes it to fit its text, with its
-    // top left corner at a point.
-    QLabel *placeLabel(QLabel *label, const QString &name, QPoint at,
-                       FaceStyles styles = FaceStyle::Regular) const;
-    QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, QPoint at,
-                     FaceStyles styles = FaceStyle::Regular);
-    // A label of a fixed size whose text wraps inside it.
-    QLabel *addWrappingLabel(QWidget *parent, const QString &name, const QString &text,
-                             const QRect &box);
-    // A link in these windows' style: dark blue, bold and underlined, sized to fit.
-    LinkLabel *addLink(QWidget *parent, const QString &name, const QString &text,
-                       const QString &toolTip, QPoint at);
     // Moves a control right, where needed, to keep it clear of the one before it on
     // its line, which may come out wider in the face this system has for Tahoma.
     static void keepClearOf(const QWidget *before, QWidget *control);
-    QLabel *addPicture(QWidget *parent, const QString &name, const QString &pictureName,
-                       const QString &toolTip, const QRect &box);
 
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "fakeplatform.h"
 #include "shell/addresses.h"
+#include "shell/extrascommands.h"
 #include "shell/support.h"
 #include "shell/winfontfolder.h"
 
@@ -9,114 +10,123 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+// What the shell routines hand to the desktop, and what they tell the user when
+// nothing there can take it.
 class TestShell : public QObject {
     Q_OBJECT
 private slots:
-    void fontsFolderIsCreatedAndOpened();
-    void unknownDataFolderIsReported();
-    void missingToolsAreReported_data();
-    void missingToolsAreReported();
-    void filesAndAddressesGoToTheDefaultHandler();
-    void nothingToOpenThemIsReported_data();
-    void nothingToOpenThemIsReported();
+    void everyTargetOpensOrIsReported_data();
+    void everyTargetOpensOrIsReported();
+    void readMoreAsksFirst_data();
+    void readMoreAsksFirst();
     void supportShortcuts();
 };
 
-void TestShell::fontsFolderIsCreatedAndOpened()
+void TestShell::everyTargetOpensOrIsReported_data()
 {
+    QTest::addColumn<QString>("target");  // "regional" for the region settings
+    QTest::addColumn<QString>("missing"); // what the system lacks
+    QTest::addColumn<QString>("result");  // the request, or words of the message
+    const auto row = [](const char *tag, const char *target, const char *missing,
+                        const char *result) { QTest::newRow(tag) << target << missing << result; };
+    row("fonts folder, made first", "Fonts", "", "open file://$DATA/fonts");
+    row("fonts folder unknown", "Fonts", "data folder", "tell fonts folder could not be found");
+    row("character map", "charmap.exe", "", "start /usr/bin/gucharmap");
+    row("no character map", "charmap.exe", "tools", "tell No character map program");
+    row("character map fails", "charmap.exe", "start", "tell sudo apt install gucharmap");
+    row("region settings", "regional", "", "start /usr/bin/gnome-control-center region");
+    row("no region settings", "regional", "tools", "tell No region and language settings");
+    row("region settings fail", "regional", "start", "tell Region & Language");
+    row("document", "$DATA/Install Fonts.rtf", "", "open file://$DATA/Install Fonts.rtf");
+    row("web address", "http://www.example.com/a b", "", "open http://www.example.com/a b");
+    row("missing document", "$DATA/License Agreement.rtf", "", "tell could not be found");
+    row("no program for the file", "$DATA/Install Fonts.rtf", "handler", "tell No program");
+    row("no web browser", "http://www.example.com", "handler", "tell No web browser");
+    row("no mail program", "mailto:someone@example.com", "handler", "tell No mail program");
+}
+
+void TestShell::everyTargetOpensOrIsReported()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, missing);
+    QFETCH(QString, result);
     QTemporaryDir data;
+    QFile document(data.filePath(QStringLiteral("Install Fonts.rtf")));
+    QVERIFY(document.open(QIODevice::WriteOnly));
     FakePlatform platform;
-    platform.windows = data.path();
-    WinFontFolder::OpenWithShell(platform, nullptr, QStringLiteral("Fonts"));
-    QVERIFY(QFileInfo(data.filePath(QStringLiteral("fonts"))).isDir());
-    QCOMPARE(platform.opened,
-             QList<QUrl>{QUrl::fromLocalFile(data.filePath(QStringLiteral("fonts")))});
-    QVERIFY(platform.messages.isEmpty());
-}
-
-void TestShell::unknownDataFolderIsReported()
-{
-    FakePlatform platform;
-    platform.windows.clear();
-    WinFontFolder::OpenWithShell(platform, nullptr, QStringLiteral("Fonts"));
-    QVERIFY(platform.opened.isEmpty());
-    QCOMPARE(platform.messages.size(), 1);
-    QCOMPARE(platform.messages[0].title, QStringLiteral("Glyphory"));
-    QVERIFY(platform.messages[0].text.contains(QStringLiteral("fonts folder")));
-}
-
-void TestShell::missingToolsAreReported_data()
-{
-    QTest::addColumn<bool>("installed");
-    QTest::addColumn<bool>("starts");
-    QTest::newRow("none installed") << false << true;
-    QTest::newRow("fails to start") << true << false;
-}
-
-void TestShell::missingToolsAreReported()
-{
-    QFETCH(bool, installed);
-    QFETCH(bool, starts);
-    FakePlatform platform;
-    if (!installed) {
+    platform.windows = missing == QLatin1String("data folder") ? QString() : data.path();
+    platform.openSucceeds = missing != QLatin1String("handler");
+    platform.startSucceeds = missing != QLatin1String("start");
+    if (missing == QLatin1String("tools")) {
         platform.charMap.clear();
         platform.regional.clear();
     }
-    platform.startSucceeds = starts;
-    WinFontFolder::OpenWithShell(platform, nullptr, QStringLiteral("charmap.exe"));
-    WinFontFolder::OpenRegionalSettings(platform, nullptr);
-    QCOMPARE(platform.messages.size(), 2);
-    QVERIFY(platform.messages[0].text.contains(QStringLiteral("character map")));
-    QVERIFY(platform.messages[0].text.contains(QStringLiteral("gucharmap")));
-    QVERIFY(platform.messages[1].text.contains(QStringLiteral("region and language")));
-}
+    if (target == QLatin1String("regional"))
+        WinFontFolder::OpenRegionalSettings(platform, nullptr);
+    else
+        WinFontFolder::OpenWithShell(platform, nullptr,
+                                     target.replace(QLatin1String("$DATA"), data.path()));
 
-void TestShell::filesAndAddressesGoToTheDefaultHandler()
-{
-    QTemporaryDir folder;
-    const QString document = folder.filePath(QStringLiteral("Install Fonts.rtf"));
-    QFile file(document);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-
-    FakePlatform platform;
-    WinFontFolder::OpenWithShell(platform, nullptr, document);
-    WinFontFolder::OpenWithShell(platform, nullptr, QStringLiteral("http://www.example.com/a b"));
-    QCOMPARE(platform.opened.size(), 2);
-    QCOMPARE(platform.opened[0], QUrl::fromLocalFile(document));
-    QCOMPARE(platform.opened[1].scheme(), QStringLiteral("http"));
-    QCOMPARE(platform.opened[1].path(), QStringLiteral("/a b"));
-    QVERIFY(platform.messages.isEmpty());
-}
-
-void TestShell::nothingToOpenThemIsReported_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<bool>("handlerExists");
-    QTest::addColumn<QString>("said");
-    QTest::newRow("missing document")
-        << "/nonexistent/License Agreement.rtf" << true << "could not be found";
-    QTest::newRow("no handler") << QString() << false << "No program";
-    QTest::newRow("no browser") << "http://www.example.com" << false << "web browser";
-    QTest::newRow("no mail program") << "mailto:someone@example.com" << false << "mail program";
-}
-
-void TestShell::nothingToOpenThemIsReported()
-{
-    QFETCH(QString, target);
-    QFETCH(bool, handlerExists);
-    QFETCH(QString, said);
-    QTemporaryDir folder;
-    if (target.isEmpty()) {
-        target = folder.filePath(QStringLiteral("odd.xyz"));
-        QFile file(target);
-        QVERIFY(file.open(QIODevice::WriteOnly));
+    // A request the system refused counts as not made.
+    QStringList said;
+    for (const QUrl &url : std::as_const(platform.opened))
+        if (platform.openSucceeds)
+            said << "open " + url.toString().replace(data.path(), QLatin1String("$DATA"));
+    for (const auto &started : std::as_const(platform.started))
+        if (platform.startSucceeds)
+            said << "start " + (QStringList{started.program} + started.arguments).join(u' ');
+    for (const auto &message : std::as_const(platform.messages)) {
+        QCOMPARE(message.title, QStringLiteral("Glyphory"));
+        said << "tell " + message.text;
     }
+    QCOMPARE(said.size(), 1);
+    QVERIFY2(said.first().startsWith(result.left(5)) && said.first().contains(result.mid(5)),
+             qPrintable(said.first()));
+    if (result.endsWith(QLatin1String("/fonts")))
+        QVERIFY(QFileInfo(data.filePath(QStringLiteral("fonts"))).isDir());
+}
+
+void TestShell::readMoreAsksFirst_data()
+{
+    QTest::addColumn<bool>("characterMap");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("program");
+    QTest::newRow("character map") << true << "Windows Character Map"
+                                   << "Would you like to open Windows Character Map now?"
+                                   << "/usr/bin/gucharmap";
+    QTest::newRow("regional options") << false << "Open Regional and Language Options"
+                                      << "Would you like to open Regional and Language Options now?"
+                                      << "/usr/bin/gnome-control-center";
+}
+
+void TestShell::readMoreAsksFirst()
+{
+    QFETCH(bool, characterMap);
+    QFETCH(QString, title);
+    QFETCH(QString, question);
+    QFETCH(QString, program);
+    const QString help = QStringLiteral("First paragraph. \r\n\r\nLast one.\r\n");
     FakePlatform platform;
-    platform.openSucceeds = handlerExists;
-    WinFontFolder::OpenWithShell(platform, nullptr, target);
+    const auto readMore = [&] {
+        if (characterMap)
+            ExtrasCommands::readMoreCharacterMap(platform, nullptr, help);
+        else
+            ExtrasCommands::readMoreRegionalOptions(platform, nullptr, help);
+    };
+    platform.answerYes = false;
+    readMore();
     QCOMPARE(platform.messages.size(), 1);
-    QVERIFY2(platform.messages[0].text.contains(said), qPrintable(platform.messages[0].text));
+    QVERIFY(platform.messages[0].question && platform.messages[0].yesIsDefault);
+    QCOMPARE(platform.messages[0].title, title);
+    // The help text ends with CR LF, so an empty line stands before the question.
+    QCOMPARE(platform.messages[0].text, help + QStringLiteral("\r\n") + question);
+    QVERIFY(platform.started.isEmpty());
+
+    platform.answerYes = true;
+    readMore();
+    QCOMPARE(platform.started.size(), 1);
+    QCOMPARE(platform.started[0].program, program);
 }
 
 void TestShell::supportShortcuts()
@@ -124,9 +134,9 @@ void TestShell::supportShortcuts()
     FakePlatform platform;
     Support::MailSupport(platform);
     Support::OpenProductPage(platform);
-    QCOMPARE(platform.opened.size(), 2);
-    QCOMPARE(platform.opened[0].toString(), QStringLiteral("mailto:") + SupportMailAddress);
-    QCOMPARE(platform.opened[1].toString(), ProductPageAddress);
+    QCOMPARE(platform.opened, (QList<QUrl>{QUrl(QStringLiteral("mailto:") + SupportMailAddress),
+                                           QUrl(ProductPageAddress)}));
+    // Every address the program was built with belongs to a reserved example domain.
     for (const QString &address :
          {SupportMailAddress, ProductPageAddress, DownloadSiteAddress, ReviewSiteAddress}) {
         const QString host = address.section(QLatin1Char('@'), -1).section(QLatin1Char('/'), 2, 2);

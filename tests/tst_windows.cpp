@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Glyphory developers
 // SPDX-License-Identifier: MIT
 #include "fakeplatform.h"
+#include "runningprogram.h"
 #include "shell/addresses.h"
 #include "windows/aboutform.h"
 #include "windows/composemail.h"
@@ -141,14 +142,9 @@ void TestWindows::everyControlDoesItsOneThing()
 void TestWindows::everyControlFitsItsWindow()
 {
     for (const bool about : {false, true}) {
-        QWidget *form = show(about);
-        for (const QWidget *control : form->findChildren<QWidget *>()) {
-            // The about window's button strip overhangs it on purpose; its buttons do not.
-            if (control->objectName() != QLatin1String("Frame1"))
-                QVERIFY2(
-                    form->rect().contains(QRect(control->mapTo(form, QPoint()), control->size())),
-                    qPrintable(control->objectName()));
-        }
+        // The about window's button strip overhangs it on purpose; its buttons do not.
+        // The user name wraps, checked below.
+        QCOMPARE(misplacedControls(show(about), {"Frame1", "UserName"}), QStringList());
     }
     // The user name is read once, and shown whole 300 characters long: wrapped inside
     // the white panel, above the lines it pushes down.

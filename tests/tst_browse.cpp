@@ -1,0 +1,322 @@
+// SPDX-FileCopyrightText: 2026 The Glyphory developers
+// SPDX-License-Identifier: MIT
+#include "browse/editcommands.h"
+#include "browse/fontbrowser.h"
+#include "browse/fontlistmodel.h"
+#include "browse/preview.h"
+#include "fakeplatform.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTest>
+
+namespace {
+
+// The browsing classes on loose controls, wired as the main window wires them. The
+// list holds Arial, Arial Black, Batang and Courier New; the size list shows 12.
+struct Browsing {
+    FakePlatform platform;
+    QWidget window;
+    QPlainTextEdit *text = new QPlainTextEdit(&window);
+    QListWidget *sizes = new QListWidget(&window);
+    QCheckBox *boxes[4] = {new QCheckBox(&window), new QCheckBox(&window), new QCheckBox(&window),
+                           new QCheckBox(&window)};
+    QListView *list = new QListView(&window);
+    QLineEdit *search = new QLineEdit(QStringLiteral("Corvatek Software"), &window);
+    QLabel *count = new QLabel(&window);
+    QLineEdit *whichOne = new QLineEdit(&window);
+    EditTarget editing{whichOne, text, search};
+    Preview preview{platform, {text, sizes, boxes[0], boxes[1], boxes[2], boxes[3]}};
+    FontBrowser fonts{platform, {list, search, count}, preview, editing};
+
+    Browsing()
+    {
+        for (int size = 8; size <= 72; ++size)
+            sizes->addItem(QString::number(size));
+        sizes->setCurrentRow(4);
+        platform.fonts = {"Courier New", "Arial Black", "Arial", "Batang"};
+        fonts.readInstalledFonts();
+        QObject::connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, &window,
+                         [this] { fonts.showSelection(); });
+        QObject::connect(search, &QLineEdit::textChanged, &window, [this] { fonts.search(); });
+        for (int i = 0; i < 4; ++i)
+            QObject::connect(boxes[i], &QCheckBox::stateChanged, &window,
+                             [this, i] { preview.applyStyle(Preview::Style(i)); });
+    }
+    void select(int row) { list->setCurrentIndex(fonts.model()->index(row)); }
+    // The preview's face and size, and the letters of the styles that are on.
+    QString shown() const
+    {
+        const QFont font = text->font();
+        return font.family() + u' ' + QString::number(font.pointSizeF()) +
+               (font.bold() ? "B" : "") + (font.italic() ? "I" : "") +
+               (font.underline() ? "U" : "") + (font.strikeOut() ? "S" : "");
+    }
+};
+
+} // namespace
+
+class TestBrowse : public QObject {
+    Q_OBJECT
+private slots:
+    void orderAndSearchAgree_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("sorted");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("row");
+        const auto row = [](const char *tag, const QStringList &names, const char *sorted,
+                            const char *text,
+                            int row) { QTest::newRow(tag) << names << sorted << text << row; };
+        const QStringList latin{"Courier New", "arial", "Batang", "Arial Black"};
+        const char *latinSorted = "arial|Arial Black|Batang|Courier New";
+        row("prefix", latin, latinSorted, "ar", 0);
+        row("with blank", latin, latinSorted, "arial b", 1);
+        row("capitals", latin, latinSorted, "ARIAL B", 1);
+        row("whole name", latin, latinSorted, "courier new", 3);
+        row("unmatched", latin, latinSorted, "x", -1);
+        row("longer than any", latin, latinSorted, "Courier New Bold", -1);
+        row("empty", latin, latinSorted, "", -1);
+        const QStringList accents{"Ümlaut Sans", "über", "Zeta", "ärger", "Apex"};
+        const char *accentsSorted = "Apex|Zeta|ärger|über|Ümlaut Sans";
+        row("accented capital finds lower", accents, accentsSorted, "Ü", 3);
+        row("accented word", accents, accentsSorted, "ÜML", 4);
+        row("greek", {"Σίγμα", "αλφα", "Ωμέγα"}, "αλφα|Σίγμα|Ωμέγα", "ΑΛ", 0);
+        row("final sigma", {"σίγμας", "Σ"}, "Σ|σίγμας", "ΣΊΓΜΑΣ", 1);
+        row("names equal but for case", {"arial", "ARIAL", "Arial"}, "ARIAL|Arial|arial", "aRiAl",
+            0);
+    }
+    void orderAndSearchAgree()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QString, text);
+        FontListModel model;
+        model.setNames(names);
+        QStringList shown;
+        for (int i = 0; i < model.rowCount(); ++i)
+            shown << model.name(i);
+        QTEST(shown.join(u'|'), "sorted");
+        QTEST(model.findPrefix(text), "row");
+    }
+
+    void searchSelectsAndThePreviewFollows_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("shown");
+        // The list starts on Batang; a size chosen since the last selection applies too.
+        const auto row = [](const char *text, const char *selected, const char *shown) {
+            QTest::newRow(text) << text << selected << shown;
+        };
+        row("ar", "Arial", "Arial 20");
+        row("arial b", "Arial Black", "Arial Black 20");
+        row("ARIAL B", "Arial Black", "Arial Black 20");
+        row("cour", "Courier New", "Courier New 20");
+        row("x", "", "Batang 20");
+        row("", "", "Batang 20");
+        row("Corvatek Softwarex", "", "Batang 20");
+    }
+    void searchSelectsAndThePreviewFollows()
+    {
+        QFETCH(QString, text);
+        Browsing browsing;
+        browsing.select(2);
+        QCOMPARE(browsing.shown(), QStringLiteral("Batang 12"));
+        browsing.sizes->setCurrentRow(12);
+        browsing.search->setText(text);
+        QTEST(browsing.fonts.selectedFont(), "selected");
+        QTEST(browsing.shown(), "shown");
+        FontBrowser::findInList(browsing.list, QStringLiteral("ba"));
+        QCOMPARE(browsing.fonts.selectedFont(), QStringLiteral("Batang"));
+    }
+
+    void onlyTheExactPlaceholderIsCleared()
+    {
+        for (const auto &[before, after] : {std::pair{"Corvatek Software", ""},
+                                            {"Corvatek Softwar", "Corvatek Softwar"},
+                                            {"corvatek software", "corvatek software"}}) {
+            Browsing browsing;
+            browsing.search->setText(QLatin1String(before));
+            browsing.editing.choosePreview();
+            browsing.fonts.clickIntoSearch();
+            QCOMPARE(browsing.search->text(), QLatin1String(after));
+            QCOMPARE(browsing.search->palette().color(QPalette::Text), QColor(Qt::black));
+            QCOMPARE(browsing.whichOne->text(), QStringLiteral("FontFind"));
+        }
+    }
+
+    void checkedStylesSurviveANewFont()
+    {
+        for (const int style : {0, 1, 2, 3}) {
+            const QString letter = QString(QLatin1String("BIUS").at(style));
+            Browsing browsing;
+            browsing.select(0);
+            browsing.boxes[style]->setChecked(true);
+            QCOMPARE(browsing.shown(), "Arial 12" + letter);
+            // A new face gets every unchecked style switched off; the checked box's stays.
+            QFont styled = browsing.text->font();
+            for (auto set :
+                 {&QFont::setBold, &QFont::setItalic, &QFont::setUnderline, &QFont::setStrikeOut})
+                (styled.*set)(true);
+            browsing.text->setFont(styled);
+            browsing.select(2);
+            QCOMPARE(browsing.shown(), "Batang 12" + letter);
+            browsing.boxes[style]->setChecked(false);
+            QCOMPARE(browsing.shown(), QStringLiteral("Batang 12"));
+        }
+    }
+
+    void colourStylesAndTextAreIndependent()
+    {
+        Browsing browsing;
+        const auto colour = [&] { return browsing.text->palette().color(QPalette::Text); };
+        browsing.text->setPalette(QPalette(Qt::green));
+        // A cancelled dialog keeps the colour confirmed last, black before any.
+        browsing.preview.chooseColour(nullptr);
+        QCOMPARE(colour(), QColor(Qt::black));
+        browsing.platform.nextColor = QColor(200, 10, 20);
+        browsing.preview.chooseColour(nullptr);
+        browsing.preview.chooseColour(nullptr);
+        QCOMPARE(colour(), QColor(200, 10, 20));
+        QCOMPARE(browsing.platform.colorDialogs, 3);
+
+        browsing.select(2);
+        browsing.sizes->setCurrentRow(10);
+        browsing.preview.applySelectedSize();
+        browsing.text->textCursor().insertText(QStringLiteral("sample"));
+        for (QCheckBox *box : browsing.boxes)
+            box->setChecked(true);
+        QCOMPARE(browsing.shown(), QStringLiteral("Batang 18BIUS"));
+        browsing.preview.resetStyles();
+        QCOMPARE(browsing.shown(), QStringLiteral("Batang 18"));
+        for (QCheckBox *box : browsing.boxes)
+            QVERIFY(!box->isChecked());
+        QCOMPARE(browsing.text->toPlainText(), QStringLiteral("sample"));
+        browsing.preview.clearText();
+        QCOMPARE(browsing.text->toPlainText(), QString());
+        QCOMPARE(browsing.shown(), QStringLiteral("Batang 18"));
+        QCOMPARE(colour(), QColor(200, 10, 20));
+        // A "Clear All" can be taken back.
+        browsing.text->undo();
+        QCOMPARE(browsing.text->toPlainText(), QStringLiteral("sample"));
+        // Characters the font lacks are not borrowed from other fonts.
+        QVERIFY(browsing.text->font().styleStrategy() & QFont::NoFontMerging);
+    }
+
+    void countCopyAndRefresh()
+    {
+        Browsing browsing;
+        browsing.fonts.showCount();
+        QCOMPARE(browsing.count->text(), QStringLiteral("4"));
+        QCOMPARE(browsing.count->size(), browsing.count->sizeHint());
+        // The name of the face the preview shows, even with nothing selected.
+        browsing.select(2);
+        browsing.search->setText(QStringLiteral("zzz"));
+        browsing.fonts.copyFontName(nullptr);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Batang"));
+        QCOMPARE(browsing.platform.messages.size(), 1);
+        QCOMPARE(browsing.platform.messages[0].title, QStringLiteral("Glyphory"));
+        QCOMPARE(browsing.platform.messages[0].text,
+                 QStringLiteral("Your selected font name has been copied."));
+        browsing.select(3);
+        browsing.fonts.refresh();
+        QCOMPARE(browsing.fonts.selectedFont(), QStringLiteral("Courier New"));
+        QCOMPARE(browsing.fonts.model()->rowCount(), 4);
+    }
+
+    void editCommandsActOnTheTarget_data()
+    {
+        QTest::addColumn<QString>("target"); // what WhichOne holds
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("boxes"); // the preview, "[one] two", and the search, "arial[ b]"
+        QTest::addColumn<QString>("clipboard"); // "clip" before
+        const auto row = [](const char *tag, const char *target, const char *command,
+                            const char *boxes, const char *clipboard) {
+            QTest::newRow(tag) << target << command << boxes << clipboard;
+        };
+        row("copy", "BigText", "copy", "[one] two|arial[ b]", "one");
+        row("cut", "BigText", "cut", " two|arial[ b]", "one");
+        row("paste", "BigText", "paste", "clip two|arial[ b]", "clip");
+        row("delete", "BigText", "delete", " two|arial[ b]", "clip");
+        row("select all", "BigText", "selectAll", "[one two]|arial[ b]", "clip");
+        row("undo", "BigText", "undo", "|arial[ b]", "clip");
+        row("copy nothing", "BigText", "copy", "one two|arial[ b]", "");
+        row("delete nothing", "BigText", "delete", "one two|arial[ b]", "clip");
+        row("search: cut", "FontFind", "cut", "[one] two|arial", " b");
+        row("search: paste", "FontFind", "paste", "[one] two|arialclip", "clip");
+        row("search: select all", "FontFind", "selectAll", "[one] two|[arial b]", "clip");
+        row("search: undo", "FontFind", "undo", "[one] two|", "clip");
+        // Before the load step names a box, WhichOne names neither.
+        row("neither named", "WhichOne", "delete", "[one] two|arial", "clip");
+    }
+    void editCommandsActOnTheTarget()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, command);
+        Browsing browsing;
+        browsing.text->textCursor().insertText(QStringLiteral("one two"));
+        // The rows "... nothing" start with the caret at the end, nothing selected.
+        const bool nothing = QByteArray(QTest::currentDataTag()).endsWith("nothing");
+        QTextCursor cursor = browsing.text->textCursor();
+        cursor.setPosition(nothing ? 7 : 0);
+        cursor.setPosition(nothing ? 7 : 3, QTextCursor::KeepAnchor);
+        browsing.text->setTextCursor(cursor);
+        browsing.search->clear();
+        browsing.search->insert(QStringLiteral("arial b"));
+        browsing.search->setSelection(5, 2);
+        QGuiApplication::clipboard()->setText(QStringLiteral("clip"));
+        browsing.whichOne->setText(target);
+
+        const QHash<QString, void (*)(QWidget *)> commands{
+            {"copy", EditCommands::copy},           {"cut", EditCommands::cut},
+            {"paste", EditCommands::paste},         {"delete", EditCommands::deleteSelection},
+            {"selectAll", EditCommands::selectAll}, {"undo", EditCommands::undo}};
+        commands.value(command)(browsing.editing.box());
+
+        QString preview = browsing.text->toPlainText();
+        const QTextCursor after = browsing.text->textCursor();
+        if (after.hasSelection())
+            preview.insert(after.selectionEnd(), u']').insert(after.selectionStart(), u'[');
+        QString search = browsing.search->text();
+        if (browsing.search->hasSelectedText())
+            search.insert(browsing.search->selectionEnd(), u']')
+                .insert(browsing.search->selectionStart(), u'[');
+        QTEST(preview + u'|' + search, "boxes");
+        QTEST(QGuiApplication::clipboard()->text(), "clipboard");
+    }
+
+    void clipboardHoldsPlainTextOnly()
+    {
+        Browsing browsing;
+        browsing.editing.choosePreview();
+        browsing.text->setPlainText(QStringLiteral("keep"));
+        browsing.text->selectAll();
+        // Pasting with no text on the clipboard deletes the selection.
+        auto *image = new QMimeData;
+        image->setData(QStringLiteral("image/png"), QByteArray("not text"));
+        QGuiApplication::clipboard()->setMimeData(image);
+        EditCommands::paste(browsing.editing.box());
+        QCOMPARE(browsing.text->toPlainText(), QString());
+        // Rich text comes in as its plain text only.
+        auto *rich = new QMimeData;
+        rich->setHtml(QStringLiteral("<b>bold</b>"));
+        rich->setText(QStringLiteral("bold"));
+        QGuiApplication::clipboard()->setMimeData(rich);
+        EditCommands::paste(browsing.editing.box());
+        QCOMPARE(browsing.text->toPlainText(), QStringLiteral("bold"));
+        // A selection across lines is copied with plain line breaks.
+        browsing.text->setPlainText(QStringLiteral("a\nb"));
+        browsing.text->selectAll();
+        EditCommands::copy(browsing.editing.box());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("a\nb"));
+    }
+};
+
+QTEST_MAIN(TestBrowse)
+#include "tst_browse.moc"

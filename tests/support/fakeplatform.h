@@ -53,10 +53,14 @@ public:
     int userNameReads = 0;
     int endRequests = 0;
     QStringList resolvedFaces;
+    QStringList loadedFamilies;
+    QStringList loadedTexts;
 
     int fontCount() override;
     QString fontName(int index) override;
     QString resolveFamily(const QString &face) override;
+    void loadFamily(const QString &family) override { loadedFamilies.append(family); }
+    void loadCharacters(const QString &text) override { loadedTexts.append(text); }
     bool anotherInstanceRunning() override { return otherInstance; }
     QString windowsFolder() override { return windows; }
     QString fontsFolderName() override { return QStringLiteral("fonts"); }

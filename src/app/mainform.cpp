@@ -365,6 +365,9 @@ void MainForm::buildPreviewArea()
     preview.setStyleStrategy(QFont::NoFontMerging);
     BigText->setFont(preview);
     BigText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab moves on, as from every other control; a tab character can still be
+    // pasted.
+    BigText->setTabChangesFocus(true);
     BigText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     BigText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     BigText->setAccessibleName(tr("Your custom text goes here:"));

@@ -33,7 +33,6 @@ private slots:
     void hiddenControlsStayHidden();
     void visibleControlsLieInsideTheirWindow();
     void menusHaveEveryItemWithItsShortcut();
-    void tabOrderStartsWithTheFocusHolder();
     void everyExitPathEndsTheProgram();
     void minimizeOnlyMinimizes();
 };
@@ -319,24 +318,6 @@ void TestStartup::menusHaveEveryItemWithItsShortcut()
                                "-",
                                "About Glyphory|Ctrl+B"};
     QCOMPARE(seen, expected);
-}
-
-void TestStartup::tabOrderStartsWithTheFocusHolder()
-{
-    FakePlatform platform;
-    MainForm main(platform);
-    QStringList order;
-    QWidget *widget = main.PASS;
-    do {
-        if (widget->focusPolicy() & Qt::TabFocus && widget->isEnabled() && !widget->isHidden() &&
-            !widget->objectName().isEmpty() && widget->window() == &main)
-            order << widget->objectName();
-        widget = widget->nextInFocusChain();
-    } while (widget != main.PASS);
-    const QStringList expected{"PASS",      "FontList",  "Sizelist", "Bold",     "Italic",
-                               "Underline", "Strikeout", "BigText",  "FontPath", "Command2",
-                               "Command1",  "Command3",  "Command4", "FontFind"};
-    QCOMPARE(order, expected);
 }
 
 void TestStartup::everyExitPathEndsTheProgram()

@@ -59,11 +59,9 @@ AboutForm::AboutForm(Platform &platform, QWidget *mainForm)
                             QStringLiteral("UserName"), twipsPoint(2550, 1020), FaceStyle::Bold);
 
     addLabel(this, QStringLiteral("Label8"), tr("Contact:"), twipsPoint(600, 1380));
-    QLabel *mailCaption =
-        addLabel(this, QStringLiteral("Label9"), tr("E-Mail :"), twipsPoint(600, 1620));
+    addLabel(this, QStringLiteral("Label9"), tr("E-Mail :"), twipsPoint(600, 1620));
     LinkLabel *mail = addLink(this, QStringLiteral("Label6"), SupportMailAddress,
                               tr("Contact Corvatek Software"), twipsPoint(1170, 1620));
-    keepClearOf(mailCaption, mail);
     connect(mail, &LinkLabel::clicked, this, &AboutForm::Label6_Click);
     addWrappingLabel(this, QStringLiteral("Label15"),
                      tr("Warning: this computer program is protected by copyright law and "

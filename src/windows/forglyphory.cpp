@@ -95,11 +95,10 @@ ForGlyphory::ForGlyphory(Platform &platform, QWidget *mainForm)
                twipsRect(240, 3720, 450, 450));
     addLabel(frame, QStringLiteral("Label5"),
              tr("* Vote for Glyphory at %1").arg(DownloadSiteBrand), twipsPoint(750, 3780));
-    QLabel *goTo = addLabel(frame, QStringLiteral("Label7"), tr("Goto %1:").arg(DownloadSiteBrand),
-                            twipsPoint(900, 4050));
+    addLabel(frame, QStringLiteral("Label7"), tr("Goto %1:").arg(DownloadSiteBrand),
+             twipsPoint(900, 4050));
     LinkLabel *site = addLink(frame, QStringLiteral("Label8"), DownloadSiteHost,
                               tr("Goto %1").arg(DownloadSiteHost), twipsPoint(1770, 4050));
-    keepClearOf(goTo, site);
     connect(site, &LinkLabel::clicked, this, &ForGlyphory::Label8_Click);
     connect(addImageButton(frame, QStringLiteral("Image1"), QStringLiteral("note"), tr("Note!"),
                            twipsRect(900, 4320, 210, 210)),

@@ -70,13 +70,6 @@ LinkLabel *InformationWindow::addLink(QWidget *parent, const QString &name, cons
     return link;
 }
 
-void InformationWindow::keepClearOf(const QWidget *before, QWidget *control)
-{
-    const int left = before->geometry().right() + 1 + twips(45);
-    if (control->x() < left)
-        control->move(left, control->y());
-}
-
 QLabel *InformationWindow::addPicture(QWidget *parent, const QString &name,
                                       const QString &pictureName, const QString &toolTip,
                                       const QRect &box)

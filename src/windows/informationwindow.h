@@ -43,9 +43,6 @@ protected:
     // A link in these windows' style: dark blue, bold and underlined, sized to fit.
     LinkLabel *addLink(QWidget *parent, const QString &name, const QString &text,
                        const QString &toolTip, QPoint at);
-    // Moves a control right, where needed, to keep it clear of the one before it on
-    // its line, which may come out wider in the face this system has for Tahoma.
-    static void keepClearOf(const QWidget *before, QWidget *control);
     QLabel *addPicture(QWidget *parent, const QString &name, const QString &pictureName,
                        const QString &toolTip, const QRect &box);
 

@@ -10,7 +10,7 @@
 BUILD    ?= build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake make g++ pkg-config qt6-base-dev libfontconfig-dev libgl-dev fonts-dejavu-core \
-            fonts-liberation2 \
+            fonts-liberation2 fonts-wine \
             clang-format desktop-file-utils appstream
 EXTRA_PACKAGES ?=
 BENCH_PACKAGES := xvfb python3 python3-xlib python3-fonttools time fontconfig \

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "desktopplatform.h"
 
+#include "app/fontcatalog.h"
+
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -10,11 +12,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
-#include <QSet>
 #include <QStandardPaths>
 #include <QUrl>
-
-#include <fontconfig/fontconfig.h>
 
 #include <cstdlib>
 #include <fcntl.h>
@@ -30,77 +29,48 @@ DesktopPlatform::~DesktopPlatform()
         ::close(m_lockFd);
 }
 
-// Asking fontconfig directly is several times faster than QFontDatabase, and it
-// does not add Qt's generic aliases ("Sans Serif", "Serif", "Monospace") that are
-// not installed fonts.
-void DesktopPlatform::loadFamilies()
+// Tahoma, which the windows are laid out for, ships with Wine outside
+// fontconfig's folders; where the system has no Tahoma of its own, these are
+// used, so every caption takes the room the layout gives it.
+static const char *const PrivateFontFiles[] = {"/usr/share/wine/fonts/tahoma.ttf",
+                                               "/usr/share/wine/fonts/tahomabd.ttf"};
+
+FontCatalog &DesktopPlatform::fonts()
 {
-    m_familiesLoaded = true;
-    FcConfig *config = FcConfigGetCurrent();
-    if (!config)
-        return;
-    FcPattern *pattern = FcPatternCreate();
-    FcObjectSet *objects = FcObjectSetBuild(FC_FAMILY, nullptr);
-    FcFontSet *set = FcFontList(config, pattern, objects);
-    FcObjectSetDestroy(objects);
-    FcPatternDestroy(pattern);
-    if (!set)
-        return;
-    // A face listing several family names (localised ones) comes back once per
-    // distinct list; its first name is the family, so the same family can appear
-    // more than once here and is kept once. Names differing only in case stay apart.
-    QSet<QString> seen;
-    seen.reserve(set->nfont);
-    m_families.reserve(set->nfont);
-    for (int i = 0; i < set->nfont; ++i) {
-        FcChar8 *family = nullptr;
-        if (FcPatternGetString(set->fonts[i], FC_FAMILY, 0, &family) != FcResultMatch)
-            continue;
-        const QString name = QString::fromUtf8(reinterpret_cast<const char *>(family));
-        if (!seen.contains(name)) {
-            seen.insert(name);
-            m_families.append(name);
+    if (!m_fonts) {
+        QStringList files;
+        for (const char *file : PrivateFontFiles) {
+            if (QFile::exists(QString::fromLatin1(file)))
+                files.append(QString::fromLatin1(file));
         }
+        m_fonts = std::make_unique<FontCatalog>(files);
     }
-    FcFontSetDestroy(set);
+    return *m_fonts;
 }
 
 int DesktopPlatform::fontCount()
 {
-    if (!m_familiesLoaded)
-        loadFamilies();
-    return int(m_families.size());
+    return int(fonts().families().size());
 }
 
 QString DesktopPlatform::fontName(int index)
 {
-    if (!m_familiesLoaded)
-        loadFamilies();
-    return m_families.value(index);
+    return fonts().families().value(index);
 }
 
 QString DesktopPlatform::resolveFamily(const QString &face)
 {
-    const auto known = m_resolved.constFind(face);
-    if (known != m_resolved.constEnd())
-        return *known;
+    return fonts().resolve(face);
+}
 
-    QString result = face;
-    FcPattern *pattern = FcPatternCreate();
-    const QByteArray utf8 = face.toUtf8();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8 *>(utf8.constData()));
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult matchResult = FcResultNoMatch;
-    if (FcPattern *match = FcFontMatch(nullptr, pattern, &matchResult)) {
-        FcChar8 *family = nullptr;
-        if (FcPatternGetString(match, FC_FAMILY, 0, &family) == FcResultMatch)
-            result = QString::fromUtf8(reinterpret_cast<const char *>(family));
-        FcPatternDestroy(match);
-    }
-    FcPatternDestroy(pattern);
-    m_resolved.insert(face, result);
-    return result;
+void DesktopPlatform::loadFamily(const QString &family)
+{
+    fonts().loadFamily(family);
+}
+
+void DesktopPlatform::loadCharacters(const QString &text)
+{
+    fonts().loadCharacters(text);
 }
 
 // flock() is released by the kernel when the process ends however it ends, so a
@@ -162,11 +132,17 @@ QString DesktopPlatform::userName()
         const QString gecos = QString::fromLocal8Bit(entry->pw_gecos ? entry->pw_gecos : "");
         const QString fullName = gecos.section(QLatin1Char(','), 0, 0).trimmed();
         if (!fullName.isEmpty())
-            return fullName;
+            return drawable(fullName);
         if (entry->pw_name && *entry->pw_name)
-            return QString::fromLocal8Bit(entry->pw_name);
+            return drawable(QString::fromLocal8Bit(entry->pw_name));
     }
-    return qEnvironmentVariable("USER");
+    return drawable(qEnvironmentVariable("USER"));
+}
+
+QString DesktopPlatform::drawable(const QString &text)
+{
+    loadCharacters(text);
+    return text;
 }
 
 bool DesktopPlatform::openUrl(const QUrl &url)
@@ -211,6 +187,7 @@ QStringList DesktopPlatform::regionalSettingsCommand()
 
 void DesktopPlatform::information(QWidget *parent, const QString &title, const QString &text)
 {
+    loadCharacters(title + text);
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
     box.exec();
 }
@@ -218,6 +195,7 @@ void DesktopPlatform::information(QWidget *parent, const QString &title, const Q
 bool DesktopPlatform::askYesNo(QWidget *parent, const QString &title, const QString &text,
                                bool yesIsDefault)
 {
+    loadCharacters(title + text);
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Yes | QMessageBox::No,
                     parent);
     box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
@@ -228,9 +206,9 @@ QString DesktopPlatform::openFileName(QWidget *parent, const QStringList &filter
 {
     // The details would show the patterns after each description; the captions
     // are meant to read exactly as given.
-    return QFileDialog::getOpenFileName(parent, QString(), QString(),
-                                        filters.join(QStringLiteral(";;")), nullptr,
-                                        QFileDialog::HideNameFilterDetails);
+    return drawable(QFileDialog::getOpenFileName(parent, QString(), QString(),
+                                                 filters.join(QStringLiteral(";;")), nullptr,
+                                                 QFileDialog::HideNameFilterDetails));
 }
 
 std::optional<QColor> DesktopPlatform::chooseColor(QWidget *parent, const QColor &initial)

@@ -4,11 +4,13 @@
 
 #include "platform.h"
 
-#include <QHash>
+#include <memory>
 
-// The real desktop: fontconfig for fonts, the XDG folders, the desktop's default
+class FontCatalog;
+
+// The real desktop: fontconfig for fonts (through FontCatalog), the XDG folders, the desktop's default
 // handlers and Qt's standard dialogs.
-class DesktopPlatform final : public Platform {
+class DesktopPlatform : public Platform {
 public:
     DesktopPlatform();
     ~DesktopPlatform() override;
@@ -16,6 +18,8 @@ public:
     int fontCount() override;
     QString fontName(int index) override;
     QString resolveFamily(const QString &face) override;
+    void loadFamily(const QString &family) override;
+    void loadCharacters(const QString &text) override;
     bool anotherInstanceRunning() override;
     QString windowsFolder() override;
     QString fontsFolderName() override;
@@ -33,11 +37,14 @@ public:
     std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
     void endProgram() override;
 
-private:
-    void loadFamilies();
+protected:
+    // The installed fonts, read on the first question about them.
+    FontCatalog &fonts();
 
-    QStringList m_families;
-    bool m_familiesLoaded = false;
-    QHash<QString, QString> m_resolved;
+private:
+    // Returns text after making its characters drawable in the windows.
+    QString drawable(const QString &text);
+
+    std::unique_ptr<FontCatalog> m_fonts;
     int m_lockFd = -1;
 };

@@ -189,6 +189,9 @@ void MainForm::takeControls(const LayoutBuilder &controls)
     for (int size = 8; size <= 72; ++size)
         (new QListWidgetItem(QString::number(size), Sizelist))->setData(Qt::UserRole, 0);
     BigText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab moves on, as from every other control; a tab character can still be
+    // pasted.
+    BigText->setTabChangesFocus(true);
     BigText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     BigText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     BigText->setAccessibleName(tr("Your custom text goes here:"));

@@ -26,6 +26,14 @@ public:
     // for. Qt must never be handed a family that is not installed: its fallback
     // search for a missing family costs time growing with the square of the fonts.
     virtual QString resolveFamily(const QString &face) = 0;
+    // Qt is shown only the families the windows use, never the whole collection
+    // (see FontCatalog). A family is made ready here before it is previewed...
+    virtual void loadFamily(const QString &family) = 0;
+    // ...and text the program did not write itself (typed text, font names)
+    // before it is shown, so each character some installed font has is drawn.
+    // The user name, chosen file names and message texts that the platform
+    // hands back or shows are made ready by the platform itself.
+    virtual void loadCharacters(const QString &text) = 0;
 
     // True when another copy of the program already runs for this user.
     virtual bool anotherInstanceRunning() = 0;

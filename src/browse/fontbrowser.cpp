@@ -50,6 +50,7 @@ void FontBrowser::readInstalledFonts()
         }
     }
     QCoreApplication::processEvents();
+    m_platform.loadCharacters(names.join(QString()));
     m_model->setNames(std::move(names));
 }
 
@@ -72,6 +73,7 @@ void FontBrowser::showSelection()
 
 void FontBrowser::search()
 {
+    m_platform.loadCharacters(m_controls.search->text());
     findInList(m_controls.list, m_controls.search->text());
     m_preview.applySelectedSize();
 }

@@ -69,8 +69,10 @@ void Preview::showFont(const QString &family)
     changeFont([&](QFont &font) {
         if (const std::optional<float> points = selectedSize())
             font.setPointSizeF(*points);
-        if (!family.isEmpty())
+        if (!family.isEmpty()) {
+            m_platform.loadFamily(family);
             font.setFamily(family);
+        }
         for (const Style style : AllStyles) {
             if (!box(style)->isChecked())
                 setStyle(font, style, false);

@@ -10,5 +10,6 @@ inline const QString ProductPageAddress =
 inline const QString SupportMailAddress = QStringLiteral("support@corvatek.example");
 inline const QString DownloadSiteHost = QStringLiteral("example.com");
 inline const QString DownloadSiteAddress = QStringLiteral("http://www.") + DownloadSiteHost;
-inline const QString DownloadSiteBrand = QStringLiteral("Example");
+// Short enough that "Goto <brand>:" ends before the link to the site.
+inline const QString DownloadSiteBrand = QStringLiteral("Filo");
 inline const QString ReviewSiteAddress = QStringLiteral("http://www.example.net");

@@ -51,7 +51,6 @@ AboutForm::AboutForm(Platform &platform, QWidget *mainForm)
     controls.build(this, layout);
     m_panel = controls.get<QFrame>("Shape1");
     m_userName = controls.get<QLabel>("UserName");
-    keepClearOf(controls.get("Label9"), controls.get("Label6"));
 
     auto *ok = controls.get<QPushButton>("MinimizeToTray2");
     auto *license = controls.get<QPushButton>("About_License");

@@ -79,7 +79,6 @@ ForGlyphory::ForGlyphory(Platform &platform, QWidget *mainForm)
     // clang-format on
     LayoutBuilder controls(platform, this);
     controls.build(this, layout);
-    keepClearOf(controls.get("Label7"), controls.get("Label8"));
 }
 
 void ForGlyphory::Image11_Click()

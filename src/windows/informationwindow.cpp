@@ -28,13 +28,6 @@ void InformationWindow::returnToMainForm()
     hide();
 }
 
-void InformationWindow::keepClearOf(const QWidget *before, QWidget *control)
-{
-    const int left = before->geometry().right() + 1 + twips(45);
-    if (control->x() < left)
-        control->move(left, control->y());
-}
-
 void InformationWindow::showEvent(QShowEvent *event)
 {
     // The window is not on the screen yet, so it appears in its final place.

@@ -25,10 +25,6 @@ protected:
     // Enables the main window, brings it to the front and hides this window.
     void returnToMainForm();
 
-    // Moves a control right, where needed, to keep it clear of the one before it on
-    // its line, which may come out wider in the face this system has for Tahoma.
-    static void keepClearOf(const QWidget *before, QWidget *control);
-
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 

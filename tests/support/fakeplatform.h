@@ -52,6 +52,8 @@ public:
     int userNameReads = 0;
     int endRequests = 0;
     QStringList resolvedFaces;
+    QStringList loadedFamilies;
+    QStringList loadedTexts;
 
     int fontCount() override { return int(fonts.size()); }
     QString fontName(int index) override
@@ -65,6 +67,8 @@ public:
         resolvedFaces.append(face);
         return installedFaces.contains(face) ? face : fallbackFamily;
     }
+    void loadFamily(const QString &family) override { loadedFamilies.append(family); }
+    void loadCharacters(const QString &text) override { loadedTexts.append(text); }
     bool anotherInstanceRunning() override { return otherInstance; }
     QString windowsFolder() override { return windows; }
     QString fontsFolderName() override { return QStringLiteral("fonts"); }

@@ -1,0 +1,362 @@
+// SPDX-FileCopyrightText: 2026 The Glyphory developers
+// SPDX-License-Identifier: MIT
+#include "fontcatalog.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontDatabase>
+#include <QWidget>
+
+#include <fontconfig/fontconfig.h>
+
+namespace {
+
+// Previewed families shown to Qt at a time, beside the windows' own fonts.
+constexpr int PreviewedFamilies = 8;
+// Qt looks at no more than 255 fallback fonts for a character, and beyond a
+// few hundred its own fallback lists start to cost again.
+constexpr int MostKeptFaces = 200;
+
+QString familyOf(FcPattern *pattern)
+{
+    FcChar8 *family = nullptr;
+    if (FcPatternGetString(pattern, FC_FAMILY, 0, &family) != FcResultMatch || !family)
+        return {};
+    return QString::fromUtf8(reinterpret_cast<const char *>(family));
+}
+
+FcCharSet *charactersOf(FcPattern *pattern)
+{
+    FcCharSet *characters = nullptr;
+    if (FcPatternGetCharSet(pattern, FC_CHARSET, 0, &characters) != FcResultMatch)
+        return nullptr;
+    return characters;
+}
+
+QString fileOf(FcPattern *pattern)
+{
+    FcChar8 *file = nullptr;
+    if (FcPatternGetString(pattern, FC_FILE, 0, &file) != FcResultMatch || !file)
+        return {};
+    return QFile::decodeName(reinterpret_cast<const char *>(file));
+}
+
+QByteArray xmlEscaped(const char *path)
+{
+    return QFile::encodeName(QFile::decodeName(path).toHtmlEscaped());
+}
+
+// Qt forgets its cached fonts when the font list changes, but a font object
+// that has drawn text keeps the font engines it was given and, from the second
+// change on, keeps them for good, with the fallbacks of the list it first saw.
+// A copy that compares equal and shares nothing starts afresh.
+QFont unshared(const QFont &font)
+{
+    QFont copy = font;
+    const uint mask = copy.resolveMask();
+    const QFont::StyleStrategy strategy = copy.styleStrategy();
+    copy.setStyleStrategy(QFont::StyleStrategy(strategy ^ QFont::PreferQuality));
+    copy.setStyleStrategy(strategy);
+    copy.setResolveMask(mask);
+    return copy;
+}
+
+bool drawsNothing(char32_t character)
+{
+    // Controls and the zero-width marks shape into nothing; no font is needed.
+    const QChar::Category category = QChar::category(character);
+    return category == QChar::Other_Control || category == QChar::Other_Format ||
+           category == QChar::Other_Surrogate || category == QChar::Other_NotAssigned;
+}
+
+} // namespace
+
+FontCatalog::FontCatalog(const QStringList &privateFontFiles)
+{
+    m_all = FcInitLoadConfigAndFonts();
+    m_keptCharacters = FcCharSetCreate();
+    indexCollection();
+    prepareShownConfig();
+    for (const QString &file : privateFontFiles)
+        addPrivateFont(file);
+}
+
+FontCatalog::~FontCatalog()
+{
+    for (FcPattern *pattern : std::as_const(m_kept))
+        FcPatternDestroy(pattern);
+    for (const Faces &faces : std::as_const(m_privateFaces)) {
+        for (FcPattern *pattern : faces)
+            FcPatternDestroy(pattern);
+    }
+    if (m_preferred)
+        FcFontSetDestroy(m_preferred);
+    if (m_keptCharacters)
+        FcCharSetDestroy(m_keptCharacters);
+    // Qt destroys the current configuration, the shown one, itself.
+    if (m_shown)
+        FcConfigDestroy(m_shown);
+    if (m_all)
+        FcConfigDestroy(m_all);
+}
+
+void FontCatalog::indexCollection()
+{
+    if (!m_all)
+        return;
+    for (FcSetName which : {FcSetSystem, FcSetApplication}) {
+        FcFontSet *set = FcConfigGetFonts(m_all, which);
+        if (!set)
+            continue;
+        m_faces.reserve(m_faces.size() + set->nfont);
+        m_families.reserve(m_families.size() + set->nfont);
+        for (int i = 0; i < set->nfont; ++i) {
+            // A face with several (localised) family names is listed under its
+            // first, the family; Qt previews it under that name too.
+            const QString family = familyOf(set->fonts[i]);
+            if (family.isEmpty())
+                continue;
+            Faces &faces = m_faces[family];
+            if (faces.isEmpty())
+                m_families.append(family);
+            faces.append(set->fonts[i]);
+        }
+    }
+}
+
+// The shown configuration has the system's rules (aliases, hinting, the
+// languages' preferred fonts) but none of its folders: it holds only the
+// faces the catalog adds. It never rescans, so a font installed while the
+// program runs cannot bring the whole collection back into Qt's view.
+void FontCatalog::prepareShownConfig()
+{
+    m_shown = FcConfigCreate();
+    if (!m_shown)
+        return;
+    FcChar8 *mainFile = FcConfigFilename(nullptr);
+    const QByteArray rules =
+        QByteArray("<?xml version=\"1.0\"?>\n<fontconfig>") +
+        (mainFile ? QByteArray("<include ignore_missing=\"yes\">") +
+                        xmlEscaped(reinterpret_cast<const char *>(mainFile)) + "</include>"
+                  : QByteArray()) +
+        "<reset-dirs/></fontconfig>\n";
+    if (mainFile)
+        FcStrFree(mainFile);
+    FcConfigParseAndLoadFromMemory(m_shown, reinterpret_cast<const FcChar8 *>(rules.constData()),
+                                   FcFalse);
+    FcConfigSetRescanInterval(m_shown, 0);
+    // With no folders this builds an empty system set; without one, making the
+    // configuration current would scan the system's folders after all.
+    FcConfigBuildFonts(m_shown);
+    FcConfigSetCurrent(m_shown);
+}
+
+void FontCatalog::addPrivateFont(const QString &file)
+{
+    const QByteArray path = QFile::encodeName(file);
+    int count = 1;
+    for (int index = 0; index < count; ++index) {
+        FcPattern *pattern = FcFreeTypeQuery(reinterpret_cast<const FcChar8 *>(path.constData()),
+                                             index, nullptr, &count);
+        if (!pattern)
+            return;
+        const QString family = familyOf(pattern);
+        if (family.isEmpty() || m_faces.contains(family))
+            FcPatternDestroy(pattern);
+        else
+            m_privateFaces[family].append(pattern);
+    }
+}
+
+QString FontCatalog::resolve(const QString &face)
+{
+    if (const auto known = m_resolved.constFind(face); known != m_resolved.constEnd())
+        return *known;
+
+    QString family = face;
+    if (m_privateFaces.contains(face)) {
+        if (show(face, m_privateFaces.value(face)))
+            publish(true);
+    } else if (m_all) {
+        FcPattern *pattern = FcPatternCreate();
+        const QByteArray utf8 = face.toUtf8();
+        FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8 *>(utf8.constData()));
+        FcConfigSubstitute(m_all, pattern, FcMatchPattern);
+        FcDefaultSubstitute(pattern);
+        FcResult result = FcResultNoMatch;
+        if (FcPattern *match = FcFontMatch(m_all, pattern, &result)) {
+            const QString matched = familyOf(match);
+            if (!matched.isEmpty())
+                family = matched;
+            FcPatternDestroy(match);
+        }
+        FcPatternDestroy(pattern);
+        if (show(family, m_faces.value(family)))
+            publish(true);
+    }
+    m_resolved.insert(face, family);
+    return family;
+}
+
+bool FontCatalog::show(const QString &family, const Faces &faces)
+{
+    if (faces.isEmpty() || m_keptFamilies.contains(family))
+        return false;
+    m_keptFamilies.insert(family);
+    for (FcPattern *pattern : faces) {
+        FcPatternReference(pattern);
+        m_kept.append(pattern);
+        if (FcCharSet *characters = charactersOf(pattern))
+            FcCharSetMerge(m_keptCharacters, characters, nullptr);
+    }
+    m_previewed.removeAll(family);
+    return true;
+}
+
+void FontCatalog::loadFamily(const QString &family)
+{
+    if (m_keptFamilies.contains(family))
+        return;
+    if (const qsizetype at = m_previewed.indexOf(family); at >= 0) {
+        m_previewed.move(at, m_previewed.size() - 1);
+        return;
+    }
+    if (!m_faces.contains(family))
+        return;
+    m_previewed.append(family);
+    while (m_previewed.size() > PreviewedFamilies)
+        m_previewed.removeFirst();
+    publish(false);
+}
+
+// The system's own order for sans-serif text, kept to the faces that add
+// characters to those before them: together they draw everything the
+// collection can draw, and for any character the first that has it is the
+// one fontconfig would pick.
+FcFontSet *FontCatalog::preferenceOrder()
+{
+    if (m_preferredSorted || !m_all)
+        return m_preferred;
+    m_preferredSorted = true;
+    FcPattern *pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8 *>("sans-serif"));
+    FcConfigSubstitute(m_all, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    m_preferred = FcFontSort(m_all, pattern, FcTrue, nullptr, &result);
+    FcPatternDestroy(pattern);
+    return m_preferred;
+}
+
+void FontCatalog::loadCharacters(const QString &text)
+{
+    FcCharSet *wanted = nullptr;
+    const QList<uint> characters = text.toUcs4();
+    for (const char32_t character : characters) {
+        if (drawsNothing(character) || FcCharSetHasChar(m_keptCharacters, character) ||
+            m_undrawable.contains(character))
+            continue;
+        if (!wanted)
+            wanted = FcCharSetCreate();
+        FcCharSetAddChar(wanted, character);
+    }
+    if (!wanted)
+        return;
+
+    FcFontSet *order = preferenceOrder();
+    bool added = false;
+    for (int i = 0; order && i < order->nfont && m_kept.size() < MostKeptFaces; ++i) {
+        FcCharSet *has = charactersOf(order->fonts[i]);
+        if (!has || FcCharSetIntersectCount(has, wanted) == 0)
+            continue;
+        const QString family = familyOf(order->fonts[i]);
+        added |= show(family, m_faces.value(family, Faces{order->fonts[i]}));
+        FcCharSet *left = FcCharSetSubtract(wanted, m_keptCharacters);
+        FcCharSetDestroy(wanted);
+        wanted = left;
+        if (!wanted || FcCharSetCount(wanted) == 0)
+            break;
+    }
+    // What is left no installed font has, or there is no more room for it:
+    // it is not looked for again.
+    if (wanted) {
+        FcChar32 map[FC_CHARSET_MAP_SIZE];
+        FcChar32 next = 0;
+        for (FcChar32 page = FcCharSetFirstPage(wanted, map, &next); page != FC_CHARSET_DONE;
+             page = FcCharSetNextPage(wanted, map, &next)) {
+            for (int word = 0; word < FC_CHARSET_MAP_SIZE; ++word) {
+                for (int bit = 0; bit < 32; ++bit) {
+                    if (map[word] & (1u << bit))
+                        m_undrawable.insert(page + FcChar32(word) * 32 + FcChar32(bit));
+                }
+            }
+        }
+        FcCharSetDestroy(wanted);
+    }
+    if (added)
+        publish(true);
+}
+
+int FontCatalog::shownFaceCount() const
+{
+    qsizetype count = m_kept.size();
+    for (const QString &family : m_previewed)
+        count += m_faces.value(family).size();
+    return int(count);
+}
+
+int FontCatalog::installedFaceCount() const
+{
+    FcFontSet *set = m_all ? FcConfigGetFonts(m_all, FcSetSystem) : nullptr;
+    return set ? set->nfont : 0;
+}
+
+// Qt 6.4 has no call that says the fonts changed. Removing an application font
+// is the one public call that makes it read its font list again and forget the
+// fallback lists it keeps per family and script, so a harmless one is added
+// and removed. That also empties the application fonts of the current
+// configuration, where the shown faces live, so they are put back after.
+void FontCatalog::publish(bool textsChanged)
+{
+    if (!m_shown)
+        return;
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        for (FcPattern *pattern : std::as_const(m_kept)) {
+            const QString file = fileOf(pattern);
+            const int id = file.isEmpty() ? -1 : QFontDatabase::addApplicationFont(file);
+            if (id >= 0) {
+                QFontDatabase::removeAllApplicationFonts();
+                break;
+            }
+        }
+    }
+    FcConfigAppFontClear(m_shown);
+    // Adding a file that is not there still leaves an empty set to fill.
+    FcConfigAppFontAddFile(m_shown, reinterpret_cast<const FcChar8 *>("/dev/null/none"));
+    FcFontSet *shown = FcConfigGetFonts(m_shown, FcSetApplication);
+    if (!shown)
+        return;
+    auto add = [shown](FcPattern *pattern) {
+        FcPatternReference(pattern);
+        if (!FcFontSetAdd(shown, pattern))
+            FcPatternDestroy(pattern);
+    };
+    for (FcPattern *pattern : std::as_const(m_kept))
+        add(pattern);
+    for (const QString &family : std::as_const(m_previewed)) {
+        for (FcPattern *pattern : m_faces.value(family))
+            add(pattern);
+    }
+    // Text already laid out keeps the glyphs it was given; a font change makes
+    // every widget shape its text again with the fonts now shown.
+    if (textsChanged && qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        QGuiApplication::setFont(unshared(QGuiApplication::font()));
+        const QWidgetList widgets = QApplication::allWidgets();
+        for (QWidget *widget : widgets) {
+            // Set in place: setFont() would see an equal font and do nothing.
+            const_cast<QFont &>(widget->font()) = unshared(widget->font());
+            QEvent change(QEvent::FontChange);
+            QCoreApplication::sendEvent(widget, &change);
+        }
+    }
+}

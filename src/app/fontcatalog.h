@@ -1,0 +1,82 @@
+// SPDX-FileCopyrightText: 2026 The Glyphory developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+struct _FcCharSet;
+struct _FcConfig;
+struct _FcFontSet;
+struct _FcPattern;
+
+// The installed fonts, seen twice. fontconfig's whole collection says which
+// families exist and which font can draw a character; Qt is shown only the
+// families the windows use. For every character a widget's font lacks, Qt
+// builds a fallback list and compares each of its entries with every family it
+// knows: over a whole collection that costs seconds at 20,000 families, paid
+// again for each script, style and size, while over a few dozen families it is
+// nothing. Qt reads the fonts of fontconfig's current configuration, so that
+// configuration is made to hold the shown fonts only; it must be in place
+// before Qt lays out its first text, which is why the catalog is created on the
+// first font question, after the splash is on the screen but before its texts.
+class FontCatalog {
+public:
+    // privateFontFiles: fonts kept beside the system's own (not in fontconfig's
+    // folders), offered under their family names when the system lacks them.
+    explicit FontCatalog(const QStringList &privateFontFiles = {});
+    ~FontCatalog();
+    FontCatalog(const FontCatalog &) = delete;
+    FontCatalog &operator=(const FontCatalog &) = delete;
+
+    // Every installed family, each exact name once, in no particular order.
+    const QStringList &families() const { return m_families; }
+    // The family fontconfig draws a face name with ("Arial" may be drawn with
+    // an installed metric-compatible family); it is shown to Qt.
+    QString resolve(const QString &face);
+    // Shows an installed family to Qt before it is previewed. Only the latest
+    // few previewed families stay shown.
+    void loadFamily(const QString &family);
+    // Shows Qt, for each character of text that no shown font has, the font
+    // the system prefers for it, so the windows draw every character that some
+    // installed font has.
+    void loadCharacters(const QString &text);
+
+    // How many faces Qt is shown now; what the whole collection holds.
+    int shownFaceCount() const;
+    int installedFaceCount() const;
+
+private:
+    using Faces = QList<_FcPattern *>;
+
+    void indexCollection();
+    void prepareShownConfig();
+    void addPrivateFont(const QString &file);
+    _FcFontSet *preferenceOrder();
+    // Keeps a family shown; false when it already was. The caller publishes.
+    bool show(const QString &family, const Faces &faces);
+    void publish(bool textsChanged);
+
+    _FcConfig *m_all = nullptr;
+    _FcConfig *m_shown = nullptr;
+    QStringList m_families;
+    QHash<QString, Faces> m_faces;
+    QHash<QString, Faces> m_privateFaces;
+    QHash<QString, QString> m_resolved;
+
+    // Shown for good: the windows' faces and the fonts found for characters.
+    QList<_FcPattern *> m_kept;
+    QSet<QString> m_keptFamilies;
+    _FcCharSet *m_keptCharacters = nullptr;
+    // Every installed face in the order the system prefers them, trimmed to
+    // those that add characters: the first that has a character is the one
+    // to show for it.
+    _FcFontSet *m_preferred = nullptr;
+    bool m_preferredSorted = false;
+    QSet<char32_t> m_undrawable;
+    // Previewed families, oldest first.
+    QList<QString> m_previewed;
+};

@@ -1,0 +1,175 @@
+// SPDX-FileCopyrightText: 2026 The Glyphory developers
+// SPDX-License-Identifier: MIT
+//
+// Where the windows appear, where their links start and where Tab takes the
+// focus: what a user and a screen reader see from outside the program.
+#include "app/mainform.h"
+#include "app/readform.h"
+#include "app/twips.h"
+#include "runningprogram.h"
+#include "windows/aboutform.h"
+#include "windows/forglyphory.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestPlacement : public QObject {
+    Q_OBJECT
+private slots:
+    void everyWindowIsCentredWhenShown();
+    void linksStartAtTheirLeft();
+    void tabWalksTheMainWindowAndComesBack();
+    void tabWalksTheSmallWindowsAndComesBack();
+};
+
+static QString centreOffset(const QWidget *window)
+{
+    const QPoint offset =
+        window->frameGeometry().center() - window->screen()->availableGeometry().center();
+    if (qAbs(offset.x()) <= 1 && qAbs(offset.y()) <= 1)
+        return {};
+    return QStringLiteral("%1 is %2,%3 px off the screen's centre")
+        .arg(window->objectName())
+        .arg(offset.x())
+        .arg(offset.y());
+}
+
+void TestPlacement::everyWindowIsCentredWhenShown()
+{
+    RunningProgram program;
+    program.splash = std::make_unique<ReadForm>(program.platform);
+    program.splash->show();
+    QVERIFY(QTest::qWaitForWindowExposed(program.splash.get()));
+    QCOMPARE(centreOffset(program.splash.get()), QString());
+    program.splash.reset();
+
+    QVERIFY(program.start());
+    MainForm *main = program.main;
+    QCOMPARE(centreOffset(main), QString());
+    main->AboutPro_Click();
+    QVERIFY(QTest::qWaitForWindowExposed(main->aboutForm()));
+    QCOMPARE(centreOffset(main->aboutForm()), QString());
+    main->aboutForm()->close();
+    main->LikeIt_Click();
+    QVERIFY(QTest::qWaitForWindowExposed(main->feedbackForm()));
+    QCOMPARE(centreOffset(main->feedbackForm()), QString());
+}
+
+// The captions before the links may be drawn wider than the layout expects
+// where Tahoma is missing; the links stay where the layout puts them anyway.
+void TestPlacement::linksStartAtTheirLeft()
+{
+    RunningProgram program;
+    QVERIFY(program.start());
+    program.main->AboutPro_Click();
+    const QWidget *mail = program.main->aboutForm()->findChild<QWidget *>(QStringLiteral("Label6"));
+    QVERIFY(mail);
+    QCOMPARE(mail->mapTo(mail->window(), QPoint()).x(), twips(1170));
+    program.main->aboutForm()->close();
+
+    program.main->LikeIt_Click();
+    const QWidget *site =
+        program.main->feedbackForm()->findChild<QWidget *>(QStringLiteral("Label8"));
+    QVERIFY(site);
+    QCOMPARE(site->mapTo(site->window(), QPoint()).x(), twips(1770 + 210));
+}
+
+// Presses key count times in window and names each control the focus lands on.
+static QStringList walk(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers, int count)
+{
+    QStringList visited;
+    for (int i = 0; i < count; ++i) {
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus || focus->window() != window)
+            break;
+        QTest::keyClick(focus, key, modifiers);
+        visited << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
+                                                : QStringLiteral("(none)"));
+    }
+    return visited;
+}
+
+void TestPlacement::tabWalksTheMainWindowAndComesBack()
+{
+    RunningProgram program;
+    QVERIFY(program.start());
+    MainForm *main = program.main;
+    const QString text = main->BigText->toPlainText();
+    main->PASS->setFocus();
+
+    const QStringList forward{"FontList",  "Sizelist", "Bold",     "Italic",   "Underline",
+                              "Strikeout", "BigText",  "FontPath", "Command2", "Command1",
+                              "Command3",  "Command4", "FontFind", "PASS"};
+    QCOMPARE(walk(main, Qt::Key_Tab, Qt::NoModifier, int(forward.size())), forward);
+    QStringList backward = forward;
+    std::reverse(backward.begin(), backward.end());
+    backward.removeFirst();
+    backward << QStringLiteral("PASS");
+    QCOMPARE(walk(main, Qt::Key_Backtab, Qt::ShiftModifier, int(backward.size())), backward);
+    main->BigText->setFocus();
+    QTest::keyClick(main->BigText, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(main->BigText->toPlainText(), text);
+}
+
+// Every control that takes the focus from the keyboard, in the window's order.
+static QStringList focusChain(QWidget *window, QWidget *start)
+{
+    QStringList chain;
+    QWidget *widget = start;
+    do {
+        widget = widget->nextInFocusChain();
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(window) &&
+            widget->isEnabled() && widget->window() == window)
+            chain << widget->objectName();
+    } while (widget != start);
+    return chain;
+}
+
+void TestPlacement::tabWalksTheSmallWindowsAndComesBack()
+{
+    RunningProgram program;
+    QVERIFY(program.start());
+    program.main->AboutPro_Click();
+    QWidget *about = program.main->aboutForm();
+    program.main->LikeIt_Click();
+    QWidget *feedback = program.main->feedbackForm();
+    for (QWidget *window : {about, feedback}) {
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        // The feedback window has no control that takes the focus.
+        QWidget *start = QApplication::focusWidget();
+        if (!start) {
+            QCOMPARE(focusChain(window, window), QStringList());
+            continue;
+        }
+        QCOMPARE(start->window(), window);
+        const QStringList chain = focusChain(window, start);
+        QCOMPARE(walk(window, Qt::Key_Tab, Qt::NoModifier, int(chain.size())), chain);
+        window->hide();
+    }
+}
+
+// A screen the main window fits on, as on the desktops the windows were laid
+// out for; on one too small the platform may keep the frame from leaving it.
+int main(int argc, char *argv[])
+{
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("screen.json"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly))
+        return 1;
+    file.write(R"({"screens": [{"name": "Screen", "x": 0, "y": 0, "width": 1280, "height": 1024,
+                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    file.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
+    QApplication app(argc, argv);
+    TestPlacement test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_placement.moc"

@@ -113,18 +113,6 @@ private slots:
                      "&Help and Support: License Agreement Ctrl+L, -, Contact Corvatek Software "
                      "Ctrl+M, I Like Glyphory Ctrl+I, Glyphory on the web Ctrl+W, -, About "
                      "Glyphory Ctrl+B"));
-
-        QStringList tabOrder;
-        QWidget *widget = main->PASS;
-        do {
-            if (widget->focusPolicy() & Qt::TabFocus && widget->isEnabled() &&
-                !widget->isHidden() && !widget->objectName().isEmpty() && widget->window() == main)
-                tabOrder << widget->objectName();
-            widget = widget->nextInFocusChain();
-        } while (widget != main->PASS);
-        QCOMPARE(tabOrder.join(u' '),
-                 QStringLiteral("PASS FontList Sizelist Bold Italic Underline Strikeout BigText "
-                                "FontPath Command2 Command1 Command3 Command4 FontFind"));
     }
 
     void everyEntryPointDoesItsOneThing_data()

@@ -22,6 +22,8 @@ import time
 from Xlib import X, XK, display, error
 from Xlib.ext import damage, xtest
 
+import report
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 SPLASH_TIMER_MS = 500
 # A repaint is over when the window stays undamaged this long.
@@ -112,6 +114,9 @@ class Session:
     """One launch of a program on the private X server, watched through
     SubstructureNotify on the root window and DAMAGE on its top levels."""
 
+    used = {}     # key code given a character -> when
+    recent = []   # the last of them, not to be taken back at once
+
     def __init__(self, xdisplay, binary, env, titles, timeout_s):
         self.d = display.Display(xdisplay)
         if not self.d.has_extension("DAMAGE"):
@@ -128,6 +133,7 @@ class Session:
         self.titles = titles
         self.timeout_s = timeout_s
         self.maps = {}          # window id -> (title, time)
+        self.later = {}         # windows mapped after the main one
         self.main = None
         self.splash = None
         self.splash_drawn = None
@@ -182,12 +188,18 @@ class Session:
                 self.t_main = received
                 self.cpu_main = cpu_ms(pid) if pid else None
                 self.main = event.window
+            elif self.main is not None:
+                # A window opened from the main one (About): its repaints
+                # count as the main window's.
+                self.later[event.window.id] = (title, received)
         elif event.type == self.damage_event:
-            # Mapped is not yet seen: the splash counts once its contents are drawn.
-            if (self.splash is not None and self.main is None
+            # Mapped is not yet seen: the splash counts once its contents are
+            # first drawn (later repaints are not what the user waits for).
+            if (self.splash is not None and self.main is None and self.splash_drawn is None
                     and event.drawable.id == self.splash.id and event.area.width > CURSOR_WIDTH):
                 self.splash_drawn = received
-            if self.main is not None and event.drawable.id == self.main.id:
+            if self.main is not None and (event.drawable.id == self.main.id
+                                          or event.drawable.id in self.later):
                 area = event.area
                 self.damage_rects.append((received, area.x, area.y, area.width, area.height))
                 if area.width > CURSOR_WIDTH:
@@ -282,22 +294,33 @@ class Session:
         self.d.sync()
 
     def keycode_for(self, keysym):
-        code = self.d.keysym_to_keycode(keysym)
-        if code:
-            return code
-        # Characters no key carries (CJK, emoji) go on a key nobody uses.
+        # Read from the server each time: keys are given other characters
+        # while this connection's own copy of the map stays as it was.
         mapping = self.d.get_keyboard_mapping(self.d.display.info.min_keycode,
                                               self.d.display.info.max_keycode
                                               - self.d.display.info.min_keycode + 1)
         for offset, syms in enumerate(mapping):
-            if not any(syms):
-                code = self.d.display.info.min_keycode + offset
-                self.d.change_keyboard_mapping(code, [(keysym,) * len(syms)])
-                self.d.sync()
-                # Let the program take in the new keyboard map first.
-                self.idle(0.3)
-                return code
-        raise SystemExit("no free key code for keysym 0x%x" % keysym)
+            if syms and syms[0] == keysym:
+                return self.d.display.info.min_keycode + offset
+        # Characters no key carries (CJK, emoji) go on a key nobody uses.
+        # Once none is free, a key an earlier character was put on is reused:
+        # the one used longest ago, as the server keeps the map between runs.
+        spare = [offset for offset, syms in enumerate(mapping) if not any(syms)]
+        if not spare:
+            spare = [offset for offset, syms in enumerate(mapping)
+                     if syms[0] >= 0x1000000 and offset not in Session.recent]
+            spare.sort(key=lambda offset: Session.used.get(offset, 0))
+        if not spare:
+            raise SystemExit("no free key code for keysym 0x%x" % keysym)
+        offset = spare[0]
+        Session.used[offset] = now_ms()
+        Session.recent = Session.recent[-3:] + [offset]
+        code = self.d.display.info.min_keycode + offset
+        self.d.change_keyboard_mapping(code, [(keysym,) * len(mapping[offset])])
+        self.d.sync()
+        # Let the program take in the new keyboard map first.
+        self.idle(0.3)
+        return code
 
     def press(self, keysym, modifiers=()):
         code = self.keycode_for(keysym)
@@ -397,6 +420,60 @@ def search_once(xdisplay, binary, env, titles, timeout_s, families, find_at, pre
         session.finish()
 
 
+# The first character of each script, typed into a box on its own: the one
+# that sends a program looking for a font it has not used yet. Those of the
+# generated collections' own scripts begin some of its family names.
+SCRIPT_KEYS = (("Latin", "a"), ("Cyrillic", "ж"), ("Greek", "λ"), ("Armenian", "ա"),
+               ("Georgian", "ქ"), ("Hebrew", "ש"), ("Arabic", "ن"), ("Devanagari", "द"),
+               ("Thai", "ก"), ("Han", "明"), ("Kana", "あ"), ("Hangul", "나"),
+               ("Emoji", "\U0001F600"))
+# Full names as a passwd entry gives them, one a script.
+USER_NAMES = (("Latin", "Jürgen Weiß"), ("Cyrillic", "Сергей Иванов"),
+              ("Greek", "Γιώργος Παπαδόπουλος"), ("Armenian", "Արամ Պետրոսյան"),
+              ("Georgian", "გიორგი ბერიძე"), ("Hebrew", "דוד כהן"), ("Arabic", "محمد علي"),
+              ("Devanagari", "राहुल शर्मा"), ("Thai", "สมชาย ใจดี"), ("Han", "王小明"),
+              ("Kana", "やまだ たろう"), ("Hangul", "김민준"), ("Emoji", "Sam \U0001F600"))
+
+
+def script_keys_once(xdisplay, binary, env, titles, timeout_s, box, at):
+    """Keystroke to repaint of the first character of each script, typed into
+    the search box (alone, so that it searches for it) or into the preview."""
+    session = Session(xdisplay, binary, env, titles, timeout_s)
+    keys = {}
+    try:
+        if session.wait_started() is None:
+            return None
+        ox, oy, _, _ = session.window_origin()
+        since = now_ms()
+        session.click(ox + at[0], oy + at[1])
+        session.settle(since)
+        if box == "preview":
+            session.press(XK.XK_End, ("Control_L",))
+        for script, char in SCRIPT_KEYS:
+            if box == "find":
+                session.press(XK.XK_a, ("Control_L",))
+                session.timed_key(XK.XK_BackSpace)
+            keys[script] = session.timed_key(keysym_of(char))
+        return keys
+    finally:
+        session.finish()
+
+
+def about_once(xdisplay, binary, env, titles, timeout_s, user_name, preload):
+    """Ctrl+B to the About window drawn, with the user's full name faked."""
+    env = dict(env, LD_PRELOAD=preload, GLYPHORY_BENCH_USER=user_name)
+    session = Session(xdisplay, binary, env, titles, timeout_s)
+    try:
+        if session.wait_started() is None:
+            return None
+        sent = session.press(XK.XK_b, ("Control_L",))
+        if not session.pump(lambda: session.later) or session.settle(sent) is None:
+            return None
+        return session.last_damage - sent
+    finally:
+        session.finish()
+
+
 def summary(values):
     values = [v for v in values if v is not None]
     if not values:
@@ -404,22 +481,18 @@ def summary(values):
     return {"median": statistics.median(values), "min": min(values), "max": max(values),
             "n": len(values)}
 
-
-def fmt(stat, digits=0):
-    if not stat:
-        return "n/a"
-    spread = (stat["max"] - stat["min"]) / 2
-    return "%.*f ±%.*f" % (digits, stat["median"], digits, spread)
-
-
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--build", required=True, help="build folder holding the programs")
     parser.add_argument("--corpus", help="corpus folder (default BUILD/corpus)")
-    parser.add_argument("--counts", default="1000,5000,20000,50000")
-    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--corpora", default="latin,lacking,scripts,debian",
+                        help="kinds of collection (see make_corpus.py)")
+    parser.add_argument("--counts", default="1000,20000,50000")
+    parser.add_argument("--runs", type=int, default=3)
     parser.add_argument("--programs", default="glyphory,floor")
     parser.add_argument("--no-search", action="store_true")
+    parser.add_argument("--no-scripts", action="store_true",
+                        help="skip the keys of each script and the About window")
     parser.add_argument("--find-at", default="82,51",
                         help="search box, x,y inside the main window")
     parser.add_argument("--preview-at", default="560,330",
@@ -432,124 +505,87 @@ def main():
     build = os.path.abspath(args.build)
     corpus_root = os.path.abspath(args.corpus or os.path.join(build, "corpus"))
     counts = [int(c) for c in args.counts.split(",")]
+    corpora = args.corpora.split(",")
     programs = args.programs.split(",")
     find_at = tuple(int(v) for v in args.find_at.split(","))
     preview_at = tuple(int(v) for v in args.preview_at.split(",")) if args.preview_at else None
+    preload = os.path.join(build, "bench", "libglyphory_fakeuser.so")
 
-    subprocess.run([sys.executable, os.path.join(HERE, "make_corpus.py"), "--out", corpus_root]
-                   + [str(c) for c in counts], check=True)
+    subprocess.run([sys.executable, os.path.join(HERE, "make_corpus.py"), "--out", corpus_root,
+                    "--kinds", args.corpora] + [str(c) for c in counts], check=True)
 
     server = Xvfb()
     runtime = tempfile.mkdtemp(prefix="glyphory-bench-")
     os.chmod(runtime, 0o700)
     figures = {}
     try:
-        for count in counts:
-            corpus = os.path.join(corpus_root, str(count))
-            env = program_env(server.name, corpus, runtime)
-            for name in programs:
-                program = PROGRAMS[name]
-                binary = os.path.join(build, program["binary"])
-                # The first start reads the files into the page cache.
-                start_once(server.name, binary, env, program, args.timeout)
-                runs = []
-                for _ in range(args.runs):
-                    runs.append(start_once(server.name, binary, env, program, args.timeout))
-                ok = [r for r in runs if r]
-                figures.setdefault(name, {})[count] = {
-                    key: summary([r.get(key) for r in ok])
-                    for key in ("splash_ms", "splash_drawn_ms", "read_cpu_ms", "drawn_ms",
-                                "peak_mb")
-                }
-                figures[name][count]["failed"] = len(runs) - len(ok)
-                print("  %-9s %6d: %s" % (name, count, json.dumps(
-                    {k: round(v["median"], 1) if isinstance(v, dict) else v
-                     for k, v in figures[name][count].items()})), flush=True)
-            if "glyphory" in programs and not args.no_search:
-                program = PROGRAMS["glyphory"]
-                with open(os.path.join(corpus, "families.txt"), encoding="utf-8") as listing:
-                    families = [line for line in listing.read().split("\n") if line]
-                search = search_once(server.name, os.path.join(build, program["binary"]), env,
-                                     program, args.timeout, families, find_at, preview_at)
-                alone = subprocess.run([os.path.join(build, "bench", "glyphory_searchbench"),
-                                        os.path.join(corpus, "families.txt")],
-                                       capture_output=True, text=True, timeout=120)
-                figures.setdefault("search", {})[count] = {
-                    "ui": search,
-                    "alone": json.loads(alone.stdout) if alone.returncode == 0 else None,
-                }
+        for kind in corpora:
+            for count in counts:
+                corpus = os.path.join(corpus_root, kind, str(count))
+                figures.setdefault(kind, {})[count] = run_corpus(
+                    server.name, build, corpus, args, programs, find_at, preview_at, preload,
+                    "%s %d" % (kind, count))
     finally:
         server.stop()
         subprocess.run(["rm", "-rf", runtime])
 
-    report(figures, counts, programs)
+    report.report(figures, corpora, counts, programs)
     if args.json:
         with open(args.json, "w") as out:
             json.dump(figures, out, indent=1)
 
 
-def ratio(a, b):
-    if not a or not b or not b["median"]:
-        return "n/a"
-    return "%.2fx" % (a["median"] / b["median"])
-
-
-def report(figures, counts, programs):
-    print()
-    print("Start-up (median ±half range over the runs; ms unless said)")
-    print("| program | families | launch to splash shown | to splash drawn "
-          "| read + hand-over (CPU) | launch to list drawn - 500 | peak RSS MB | failed |")
-    print("|---|---:|---:|---:|---:|---:|---:|---:|")
-    for name in programs:
-        for count in counts:
-            f = figures.get(name, {}).get(count)
-            if not f:
-                continue
-            print("| %s | %d | %s | %s | %s | %s | %s | %d |" % (
-                name, count, fmt(f["splash_ms"], 1), fmt(f["splash_drawn_ms"]),
-                fmt(f["read_cpu_ms"]),
-                fmt(f["drawn_ms"]), fmt(f["peak_mb"], 1), f["failed"]))
-    if "glyphory" in figures and "floor" in figures:
-        print()
-        print("Glyphory against the floor and against itself")
-        print("| families | list drawn / floor | peak RSS / floor | list drawn / own at 5,000 "
-              "| splash / own at 1,000 |")
-        print("|---:|---:|---:|---:|---:|")
-        own = figures["glyphory"]
-        for count in counts:
-            g, f = own.get(count), figures["floor"].get(count)
-            if not g or not f:
-                continue
-            print("| %d | %s | %s | %s | %s |" % (
-                count, ratio(g["drawn_ms"], f["drawn_ms"]), ratio(g["peak_mb"], f["peak_mb"]),
-                ratio(g["drawn_ms"], own.get(5000, {}).get("drawn_ms")),
-                ratio(g["splash_ms"], own.get(1000, {}).get("splash_ms"))))
-    if "search" in figures:
-        print()
-        print("Search and preview (keystroke to the window drawn, ms; search alone, µs)")
-        print("| families | key median | key worst | worst key | CJK key | emoji key "
-              "| search alone median | p99 | worst |")
-        print("|---:|---:|---:|---|---:|---:|---:|---:|---:|")
-        for count in counts:
-            s = figures["search"].get(count)
-            if not s:
-                continue
-            ui = s["ui"] or {}
-            keys = [k for k in ui.get("keys", []) if k["ms"] is not None]
-            times = [k["ms"] for k in keys]
-            worst = max(keys, key=lambda k: k["ms"]) if keys else None
-            alone = s["alone"] or {}
-
-            def ms(value):
-                return "n/a" if value is None else "%.1f" % value
-            print("| %d | %s | %s | %s | %s | %s | %s | %s | %s |" % (
-                count, ms(statistics.median(times)) if times else "n/a",
-                ms(worst["ms"]) if worst else "n/a",
-                ("'%s' in %s" % (worst["char"], worst["target"])) if worst else "n/a",
-                ms(ui.get("cjk_ms")), ms(ui.get("emoji_ms")),
-                "%.3f" % alone["median_us"] if alone else "n/a",
-                "%.3f" % alone["p99_us"] if alone else "n/a",
-                "%.3f" % alone["worst_us"] if alone else "n/a"))
+def run_corpus(xdisplay, build, corpus, args, programs, find_at, preview_at, preload, label):
+    runtime = tempfile.mkdtemp(prefix="glyphory-bench-")
+    os.chmod(runtime, 0o700)
+    env = program_env(xdisplay, corpus, runtime)
+    with open(os.path.join(corpus, "families.txt"), encoding="utf-8") as listing:
+        families = [line for line in listing.read().split("\n") if line]
+    figures = {"families": len(families)}
+    try:
+        for name in programs:
+            program = PROGRAMS[name]
+            binary = os.path.join(build, program["binary"])
+            # The first start reads the files into the page cache.
+            start_once(xdisplay, binary, env, program, args.timeout)
+            runs = [start_once(xdisplay, binary, env, program, args.timeout)
+                    for _ in range(args.runs)]
+            ok = [r for r in runs if r]
+            figures[name] = {key: summary([r.get(key) for r in ok])
+                             for key in ("splash_ms", "splash_drawn_ms", "read_cpu_ms",
+                                         "drawn_ms", "peak_mb")}
+            figures[name]["failed"] = len(runs) - len(ok)
+            print("  %-9s %-16s %s" % (name, label, json.dumps(
+                {k: round(v["median"], 1) if isinstance(v, dict) else v
+                 for k, v in figures[name].items()})), flush=True)
+        if "glyphory" not in programs:
+            return figures
+        program = PROGRAMS["glyphory"]
+        binary = os.path.join(build, program["binary"])
+        if not args.no_search:
+            search = search_once(xdisplay, binary, env, program, args.timeout, families,
+                                 find_at, preview_at)
+            alone = subprocess.run([os.path.join(build, "bench", "glyphory_searchbench"),
+                                    os.path.join(corpus, "families.txt")],
+                                   capture_output=True, text=True, timeout=120)
+            figures["search"] = {
+                "ui": search,
+                "alone": json.loads(alone.stdout) if alone.returncode == 0 else None,
+            }
+        if not args.no_scripts:
+            boxes = [("find", find_at)] + ([("preview", preview_at)] if preview_at else [])
+            figures["keys"] = {box: script_keys_once(xdisplay, binary, env, program,
+                                                     args.timeout, box, at)
+                               for box, at in boxes}
+            figures["about"] = {script: about_once(xdisplay, binary, env, program,
+                                                   args.timeout, user, preload)
+                                for script, user in USER_NAMES}
+            print("  %-9s %-16s keys %s about %s" % (
+                "glyphory", label, json.dumps(figures["keys"]), json.dumps(figures["about"])),
+                flush=True)
+        return figures
+    finally:
+        subprocess.run(["rm", "-rf", runtime])
 
 
 if __name__ == "__main__":

@@ -497,7 +497,8 @@ def main():
                         help="search box, x,y inside the main window")
     parser.add_argument("--preview-at", default="560,330",
                         help="preview text box, x,y inside the main window (empty: skip)")
-    parser.add_argument("--timeout", type=float, default=120,
+    # The floor takes minutes where every list entry sends Qt looking for a font.
+    parser.add_argument("--timeout", type=float, default=600,
                         help="seconds one launch may take")
     parser.add_argument("--json", help="also write every figure here")
     args = parser.parse_args()

@@ -141,7 +141,10 @@ def make_template(source=SOURCE_FONT, text=KEEP_TEXT, shaping=False):
     options.name_IDs = [1, 2, 3, 4, 5, 6]
     options.name_languages = [0x409]
     options.notdef_outline = True
-    options.drop_tables += ["FFTM", "DSIG"] + ([] if shaping else ["GDEF", "GPOS", "GSUB", "kern"])
+    # The TSI tables are a font editor's sources, which the subsetter cannot cut.
+    options.drop_tables += ["FFTM", "DSIG", "TSI0", "TSI1", "TSI2", "TSI3", "TSI5"]
+    if not shaping:
+        options.drop_tables += ["GDEF", "GPOS", "GSUB", "kern"]
     sub = subset.Subsetter(options)
     sub.populate(text=text)
     sub.subset(font)

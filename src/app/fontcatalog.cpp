@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
+#include <QMetaObject>
+#include <QObject>
 #include <QWidget>
 
 #include <fontconfig/fontconfig.h>
@@ -69,11 +71,39 @@ bool drawsNothing(char32_t character)
            category == QChar::Other_Surrogate || category == QChar::Other_NotAssigned;
 }
 
+// The system's own order for sans-serif text, kept to the faces that add
+// characters to those before them: together they draw everything the
+// collection can draw, and for any character the first that has it is the one
+// fontconfig would pick.
+FcFontSet *sortedForSansSerif(FcConfig *config)
+{
+    FcPattern *pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8 *>("sans-serif"));
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcFontSet *sorted = FcFontSort(config, pattern, FcTrue, nullptr, &result);
+    FcPatternDestroy(pattern);
+    return sorted;
+}
+
 } // namespace
 
 FontCatalog::FontCatalog(const QStringList &privateFontFiles)
 {
     m_all = FcInitLoadConfigAndFonts();
+    if (m_all) {
+        // fontconfig is safe to use from several threads; the whole collection
+        // is only read from here on.
+        m_sortedReceiver = std::make_unique<QObject>();
+        m_sorting = std::async(std::launch::async,
+                               [this, config = m_all, receiver = m_sortedReceiver.get()] {
+                                   FcFontSet *sorted = sortedForSansSerif(config);
+                                   QMetaObject::invokeMethod(
+                                       receiver, [this] { showPreferred(); }, Qt::QueuedConnection);
+                                   return sorted;
+                               });
+    }
     m_keptCharacters = FcCharSetCreate();
     indexCollection();
     prepareShownConfig();
@@ -83,6 +113,9 @@ FontCatalog::FontCatalog(const QStringList &privateFontFiles)
 
 FontCatalog::~FontCatalog()
 {
+    if (m_sorting.valid() && !m_preferredSorted)
+        m_preferred = m_sorting.get();
+    m_sortedReceiver.reset();
     for (FcPattern *pattern : std::as_const(m_kept))
         FcPatternDestroy(pattern);
     for (const Faces &faces : std::as_const(m_privateFaces)) {
@@ -175,7 +208,7 @@ QString FontCatalog::resolve(const QString &face)
 
     QString family = face;
     if (m_privateFaces.contains(face)) {
-        if (show(face, m_privateFaces.value(face)))
+        if (showFamily(face, m_privateFaces.value(face)))
             publish(true);
     } else if (m_all) {
         FcPattern *pattern = FcPatternCreate();
@@ -191,26 +224,36 @@ QString FontCatalog::resolve(const QString &face)
             FcPatternDestroy(match);
         }
         FcPatternDestroy(pattern);
-        if (show(family, m_faces.value(family)))
+        if (showFamily(family, m_faces.value(family)))
             publish(true);
     }
     m_resolved.insert(face, family);
     return family;
 }
 
-bool FontCatalog::show(const QString &family, const Faces &faces)
+bool FontCatalog::show(const Faces &faces)
 {
-    if (faces.isEmpty() || m_keptFamilies.contains(family))
-        return false;
-    m_keptFamilies.insert(family);
+    bool added = false;
     for (FcPattern *pattern : faces) {
+        if (m_keptFaces.contains(pattern))
+            continue;
+        m_keptFaces.insert(pattern);
         FcPatternReference(pattern);
         m_kept.append(pattern);
         if (FcCharSet *characters = charactersOf(pattern))
             FcCharSetMerge(m_keptCharacters, characters, nullptr);
+        added = true;
     }
+    return added;
+}
+
+bool FontCatalog::showFamily(const QString &family, const Faces &faces)
+{
+    if (faces.isEmpty() || m_keptFamilies.contains(family))
+        return false;
+    m_keptFamilies.insert(family);
     m_previewed.removeAll(family);
-    return true;
+    return show(faces);
 }
 
 void FontCatalog::loadFamily(const QString &family)
@@ -229,23 +272,37 @@ void FontCatalog::loadFamily(const QString &family)
     publish(false);
 }
 
-// The system's own order for sans-serif text, kept to the faces that add
-// characters to those before them: together they draw everything the
-// collection can draw, and for any character the first that has it is the
-// one fontconfig would pick.
 FcFontSet *FontCatalog::preferenceOrder()
 {
-    if (m_preferredSorted || !m_all)
-        return m_preferred;
-    m_preferredSorted = true;
-    FcPattern *pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8 *>("sans-serif"));
-    FcConfigSubstitute(m_all, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    m_preferred = FcFontSort(m_all, pattern, FcTrue, nullptr, &result);
-    FcPatternDestroy(pattern);
+    if (!m_preferredSorted) {
+        m_preferredSorted = true;
+        if (m_sorting.valid())
+            m_preferred = m_sorting.get();
+    }
     return m_preferred;
+}
+
+// Shows the fonts the system prefers, in its order: whole families while the
+// room left holds one face of every font still to come, then single faces (Qt
+// makes up the bold and italic of a font used only for a few characters).
+void FontCatalog::showPreferred()
+{
+    if (m_preferredShown)
+        return;
+    m_preferredShown = true;
+    FcFontSet *order = preferenceOrder();
+    bool added = false;
+    for (int i = 0; order && i < order->nfont && m_kept.size() < MostKeptFaces; ++i) {
+        const QString family = familyOf(order->fonts[i]);
+        const Faces whole = m_faces.value(family);
+        const qsizetype toCome = order->nfont - i - 1;
+        if (!whole.isEmpty() && m_kept.size() + whole.size() + toCome <= MostKeptFaces)
+            added |= showFamily(family, whole);
+        else
+            added |= show(Faces{order->fonts[i]});
+    }
+    if (added)
+        publish(true);
 }
 
 void FontCatalog::loadCharacters(const QString &text)
@@ -262,39 +319,25 @@ void FontCatalog::loadCharacters(const QString &text)
     }
     if (!wanted)
         return;
-
-    FcFontSet *order = preferenceOrder();
-    bool added = false;
-    for (int i = 0; order && i < order->nfont && m_kept.size() < MostKeptFaces; ++i) {
-        FcCharSet *has = charactersOf(order->fonts[i]);
-        if (!has || FcCharSetIntersectCount(has, wanted) == 0)
-            continue;
-        const QString family = familyOf(order->fonts[i]);
-        added |= show(family, m_faces.value(family, Faces{order->fonts[i]}));
-        FcCharSet *left = FcCharSetSubtract(wanted, m_keptCharacters);
-        FcCharSetDestroy(wanted);
-        wanted = left;
-        if (!wanted || FcCharSetCount(wanted) == 0)
-            break;
-    }
-    // What is left no installed font has, or there is no more room for it:
-    // it is not looked for again.
-    if (wanted) {
-        FcChar32 map[FC_CHARSET_MAP_SIZE];
-        FcChar32 next = 0;
-        for (FcChar32 page = FcCharSetFirstPage(wanted, map, &next); page != FC_CHARSET_DONE;
-             page = FcCharSetNextPage(wanted, map, &next)) {
-            for (int word = 0; word < FC_CHARSET_MAP_SIZE; ++word) {
-                for (int bit = 0; bit < 32; ++bit) {
-                    if (map[word] & (1u << bit))
-                        m_undrawable.insert(page + FcChar32(word) * 32 + FcChar32(bit));
-                }
+    showPreferred();
+    // What is still missing no installed font has, or there was no room for
+    // it: it is not looked for again.
+    FcCharSet *missing = FcCharSetSubtract(wanted, m_keptCharacters);
+    FcCharSetDestroy(wanted);
+    if (!missing)
+        return;
+    FcChar32 map[FC_CHARSET_MAP_SIZE];
+    FcChar32 next = 0;
+    for (FcChar32 page = FcCharSetFirstPage(missing, map, &next); page != FC_CHARSET_DONE;
+         page = FcCharSetNextPage(missing, map, &next)) {
+        for (int word = 0; word < FC_CHARSET_MAP_SIZE; ++word) {
+            for (int bit = 0; bit < 32; ++bit) {
+                if (map[word] & (1u << bit))
+                    m_undrawable.insert(page + FcChar32(word) * 32 + FcChar32(bit));
             }
         }
-        FcCharSetDestroy(wanted);
     }
-    if (added)
-        publish(true);
+    FcCharSetDestroy(missing);
 }
 
 int FontCatalog::shownFaceCount() const

@@ -8,6 +8,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <future>
+#include <memory>
+
+class QObject;
 struct _FcCharSet;
 struct _FcConfig;
 struct _FcFontSet;
@@ -40,9 +44,9 @@ public:
     // Shows an installed family to Qt before it is previewed. Only the latest
     // few previewed families stay shown.
     void loadFamily(const QString &family);
-    // Shows Qt, for each character of text that no shown font has, the font
-    // the system prefers for it, so the windows draw every character that some
-    // installed font has.
+    // Makes sure Qt can draw every character of text that some installed font
+    // has: the first time a shown font lacks one, the fonts the system prefers
+    // for all characters are shown (see showPreferred).
     void loadCharacters(const QString &text);
 
     // How many faces Qt is shown now; what the whole collection holds.
@@ -56,8 +60,10 @@ private:
     void prepareShownConfig();
     void addPrivateFont(const QString &file);
     _FcFontSet *preferenceOrder();
-    // Keeps a family shown; false when it already was. The caller publishes.
-    bool show(const QString &family, const Faces &faces);
+    void showPreferred();
+    // Keeps faces shown; false when all already were. The caller publishes.
+    bool show(const Faces &faces);
+    bool showFamily(const QString &family, const Faces &faces);
     void publish(bool textsChanged);
 
     _FcConfig *m_all = nullptr;
@@ -67,15 +73,22 @@ private:
     QHash<QString, Faces> m_privateFaces;
     QHash<QString, QString> m_resolved;
 
-    // Shown for good: the windows' faces and the fonts found for characters.
+    // Shown for good: the windows' faces and the fonts preferred for characters.
     QList<_FcPattern *> m_kept;
+    QSet<_FcPattern *> m_keptFaces;
     QSet<QString> m_keptFamilies;
     _FcCharSet *m_keptCharacters = nullptr;
     // Every installed face in the order the system prefers them, trimmed to
     // those that add characters: the first that has a character is the one
     // to show for it.
+    // Sorting a whole collection takes a noticeable fraction of a second, so
+    // it starts with the catalog on a thread of its own; the fonts are shown
+    // as soon as it is done, before anyone types a script the windows lack.
+    std::future<_FcFontSet *> m_sorting;
+    std::unique_ptr<QObject> m_sortedReceiver;
     _FcFontSet *m_preferred = nullptr;
     bool m_preferredSorted = false;
+    bool m_preferredShown = false;
     QSet<char32_t> m_undrawable;
     // Previewed families, oldest first.
     QList<QString> m_previewed;

@@ -96,13 +96,15 @@ FontCatalog::FontCatalog(const QStringList &privateFontFiles)
         // fontconfig is safe to use from several threads; the whole collection
         // is only read from here on.
         m_sortedReceiver = std::make_unique<QObject>();
-        m_sorting = std::async(std::launch::async,
-                               [this, config = m_all, receiver = m_sortedReceiver.get()] {
-                                   FcFontSet *sorted = sortedForSansSerif(config);
-                                   QMetaObject::invokeMethod(
-                                       receiver, [this] { showPreferred(); }, Qt::QueuedConnection);
-                                   return sorted;
-                               });
+        QObject *receiver = m_sortedReceiver.get();
+        // Nothing drawn before the fonts arrive lacked a character (that would
+        // have shown them at once), so no text needs shaping again.
+        auto shown = [this] { showPreferred(false); };
+        m_sorting = std::async(std::launch::async, [config = m_all, receiver, shown] {
+            FcFontSet *sorted = sortedForSansSerif(config);
+            QMetaObject::invokeMethod(receiver, shown, Qt::QueuedConnection);
+            return sorted;
+        });
     }
     m_keptCharacters = FcCharSetCreate();
     indexCollection();
@@ -166,7 +168,9 @@ void FontCatalog::prepareShownConfig()
     m_shown = FcConfigCreate();
     if (!m_shown)
         return;
-    FcChar8 *mainFile = FcConfigFilename(nullptr);
+    // Asked of a configuration in hand: asked of none, fontconfig would first
+    // load a default one, the whole collection a second time.
+    FcChar8 *mainFile = FcConfigGetFilename(m_all ? m_all : m_shown, nullptr);
     const QByteArray rules =
         QByteArray("<?xml version=\"1.0\"?>\n<fontconfig>") +
         (mainFile ? QByteArray("<include ignore_missing=\"yes\">") +
@@ -285,7 +289,7 @@ FcFontSet *FontCatalog::preferenceOrder()
 // Shows the fonts the system prefers, in its order: whole families while the
 // room left holds one face of every font still to come, then single faces (Qt
 // makes up the bold and italic of a font used only for a few characters).
-void FontCatalog::showPreferred()
+void FontCatalog::showPreferred(bool textsChanged)
 {
     if (m_preferredShown)
         return;
@@ -302,7 +306,7 @@ void FontCatalog::showPreferred()
             added |= show(Faces{order->fonts[i]});
     }
     if (added)
-        publish(true);
+        publish(textsChanged);
 }
 
 void FontCatalog::loadCharacters(const QString &text)
@@ -319,7 +323,7 @@ void FontCatalog::loadCharacters(const QString &text)
     }
     if (!wanted)
         return;
-    showPreferred();
+    showPreferred(true);
     // What is still missing no installed font has, or there was no room for
     // it: it is not looked for again.
     FcCharSet *missing = FcCharSetSubtract(wanted, m_keptCharacters);

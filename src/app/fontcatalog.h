@@ -60,7 +60,7 @@ private:
     void prepareShownConfig();
     void addPrivateFont(const QString &file);
     _FcFontSet *preferenceOrder();
-    void showPreferred();
+    void showPreferred(bool textsChanged);
     // Keeps faces shown; false when all already were. The caller publishes.
     bool show(const Faces &faces);
     bool showFamily(const QString &family, const Faces &faces);

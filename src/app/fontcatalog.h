@@ -79,11 +79,10 @@ private:
     QSet<QString> m_keptFamilies;
     _FcCharSet *m_keptCharacters = nullptr;
     // Every installed face in the order the system prefers them, trimmed to
-    // those that add characters: the first that has a character is the one
-    // to show for it.
-    // Sorting a whole collection takes a noticeable fraction of a second, so
-    // it starts with the catalog on a thread of its own; the fonts are shown
-    // as soon as it is done, before anyone types a script the windows lack.
+    // those that add characters. Sorting a whole collection takes a good part
+    // of a second, so it starts with the catalog on a thread of its own; the
+    // fonts are shown as soon as it is done, before anyone types a script the
+    // windows lack, or at once when some text needs them earlier.
     std::future<_FcFontSet *> m_sorting;
     std::unique_ptr<QObject> m_sortedReceiver;
     _FcFontSet *m_preferred = nullptr;

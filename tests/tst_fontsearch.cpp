@@ -102,6 +102,11 @@ void FontSearchTest::noTextSearchesTheWholeCollection()
     NamedUserPlatform platform;
     platform.name = QStringLiteral("Ελένη 김민준 Жанна Արամ");
     QCOMPARE(platform.fontCount() >= CollectionFaces / 4, true);
+    // Text that comes before the fonts for its script, sorted out in the
+    // background, waits for them.
+    const QFont early(platform.resolveFamily(QStringLiteral("Liberation Sans")));
+    platform.loadCharacters(QStringLiteral("ԱԲ"));
+    QVERIFY(drawsAll(early, QStringLiteral("ԱԲ")));
 
     ReadForm splash(platform);
     QVERIFY(splash.Form_Load());

@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
-#include <QMetaObject>
 #include <QObject>
+#include <QThread>
 #include <QWidget>
 
 #include <fontconfig/fontconfig.h>
@@ -93,18 +93,18 @@ FontCatalog::FontCatalog(const QStringList &privateFontFiles)
 {
     m_all = FcInitLoadConfigAndFonts();
     if (m_all) {
-        // fontconfig is safe to use from several threads; the whole collection
-        // is only read from here on.
+        // fontconfig is safe to use from several threads, and the whole
+        // collection is only read from here on. At the lowest priority the sort
+        // takes only what the windows leave over; whoever needs its result
+        // sooner waits for it at normal priority.
+        m_sorter.reset(QThread::create(
+            [this, config = m_all] { m_sortedInBackground = sortedForSansSerif(config); }));
         m_sortedReceiver = std::make_unique<QObject>();
-        QObject *receiver = m_sortedReceiver.get();
         // Nothing drawn before the fonts arrive lacked a character (that would
         // have shown them at once), so no text needs shaping again.
-        auto shown = [this] { showPreferred(false); };
-        m_sorting = std::async(std::launch::async, [config = m_all, receiver, shown] {
-            FcFontSet *sorted = sortedForSansSerif(config);
-            QMetaObject::invokeMethod(receiver, shown, Qt::QueuedConnection);
-            return sorted;
-        });
+        QObject::connect(m_sorter.get(), &QThread::finished, m_sortedReceiver.get(),
+                         [this] { showPreferred(false); });
+        m_sorter->start(QThread::IdlePriority);
     }
     m_keptCharacters = FcCharSetCreate();
     indexCollection();
@@ -115,9 +115,12 @@ FontCatalog::FontCatalog(const QStringList &privateFontFiles)
 
 FontCatalog::~FontCatalog()
 {
-    if (m_sorting.valid() && !m_preferredSorted)
-        m_preferred = m_sorting.get();
     m_sortedReceiver.reset();
+    if (m_sorter) {
+        m_sorter->wait();
+        if (!m_preferredSorted)
+            m_preferred = m_sortedInBackground;
+    }
     for (FcPattern *pattern : std::as_const(m_kept))
         FcPatternDestroy(pattern);
     for (const Faces &faces : std::as_const(m_privateFaces)) {
@@ -280,8 +283,12 @@ FcFontSet *FontCatalog::preferenceOrder()
 {
     if (!m_preferredSorted) {
         m_preferredSorted = true;
-        if (m_sorting.valid())
-            m_preferred = m_sorting.get();
+        if (m_sorter) {
+            if (m_sorter->isRunning())
+                m_sorter->setPriority(QThread::NormalPriority);
+            m_sorter->wait();
+            m_preferred = m_sortedInBackground;
+        }
     }
     return m_preferred;
 }

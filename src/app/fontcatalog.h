@@ -8,10 +8,10 @@
 #include <QString>
 #include <QStringList>
 
-#include <future>
 #include <memory>
 
 class QObject;
+class QThread;
 struct _FcCharSet;
 struct _FcConfig;
 struct _FcFontSet;
@@ -83,7 +83,8 @@ private:
     // of a second, so it starts with the catalog on a thread of its own; the
     // fonts are shown as soon as it is done, before anyone types a script the
     // windows lack, or at once when some text needs them earlier.
-    std::future<_FcFontSet *> m_sorting;
+    std::unique_ptr<QThread> m_sorter;
+    _FcFontSet *m_sortedInBackground = nullptr; // the sorter's, until it ends
     std::unique_ptr<QObject> m_sortedReceiver;
     _FcFontSet *m_preferred = nullptr;
     bool m_preferredSorted = false;

@@ -12,7 +12,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -64,10 +63,8 @@ private slots:
             QCOMPARE(label->toolTip(), label->text());
         }
         QCOMPARE(main->Sizelist->count(), 65);
-        for (int row = 0; row < 65; ++row) {
+        for (int row = 0; row < 65; ++row)
             QCOMPARE(main->Sizelist->item(row)->text(), QString::number(row + 8));
-            QCOMPARE(main->Sizelist->item(row)->data(Qt::UserRole).toInt(), 0);
-        }
         QCOMPARE(main->WhichOne->text(), QStringLiteral("BigText"));
         QCOMPARE(main->WindowsPath->text(), m_platform->windows);
 
@@ -167,7 +164,7 @@ private slots:
         rows("click:Label5", "requests", "ask Windows Character Map; start /usr/bin/gucharmap");
         rows("click:Label15", "requests",
              "ask Open Regional and Language Options; start /usr/bin/gnome-control-center region");
-        rows("menu:License key:Ctrl+L", "requests", "open file://$DATA/License Agreement.rtf");
+        rows("menu:License key:Ctrl+L", "requests", "open file://$DATA/License%20Agreement.rtf");
         rows("menu:Contact key:Ctrl+M", "requests", "open mailto:" + SupportMailAddress);
         rows("menu:OnTheWeb key:Ctrl+W", "requests", "open " + ProductPageAddress);
 
@@ -177,9 +174,10 @@ private slots:
         rows("click:Label8,click:Label11", "requests",
              "open file://$DATA/Example.otf; path $DATA/Example.otf");
         rows("click:Label8,click:Label9", "requests",
-             "tell Your selected font Example.otf has been successfully installed; " + fonts +
-                 "; path $DATA/Example.otf");
-        rows("click:Label13", "requests", "open file://$DATA/Install Fonts.rtf");
+             "tell Your selected font Example.otf has been successfully installed, You must "
+             "restart the Glyphory application in order to active the font.; " +
+                 fonts + "; path $DATA/Example.otf");
+        rows("click:Label13", "requests", "open file://$DATA/Install%20Fonts.rtf");
 
         rows("menu:Quit click:Command4 call:Image9 call:close", "requests", "end");
         rows("menu:Minimize key:Ctrl+T call:Image8", "window", "minimized");
@@ -296,18 +294,10 @@ QString TestMainForm::probe(const QString &what) const
             state << QStringLiteral("feedback");
         return state.join(QStringLiteral(", "));
     }
-    QStringList requests;
-    for (const FakePlatform::Message &message : std::as_const(m_platform->messages))
-        requests << (message.question ? "ask " + message.title
-                                      : "tell " + message.text.section(u',', 0, 0));
-    for (const QUrl &url : std::as_const(m_platform->opened))
-        requests << "open " + url.toString();
-    for (const FakePlatform::Started &started : std::as_const(m_platform->started))
-        requests << "start " + (QStringList{started.program} + started.arguments).join(u' ');
-    if (m_platform->endRequests > 0)
-        requests << QStringLiteral("end");
+    QStringList requests{m_platform->requests()};
     if (!main->FontPath->text().isEmpty())
         requests << "path " + main->FontPath->text();
+    requests.removeAll(QString());
     return requests.join(QStringLiteral("; ")).replace(m_data.path(), QStringLiteral("$DATA"));
 }
 

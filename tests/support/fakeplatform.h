@@ -14,10 +14,8 @@
 class FakePlatform : public Platform {
 public:
     struct Message {
-        QString title;
-        QString text;
-        bool question = false;
-        bool yesIsDefault = false;
+        QString title, text;
+        bool question = false, yesIsDefault = false;
     };
     struct Started {
         QString program;
@@ -44,7 +42,7 @@ public:
     QString nextFileName;
     std::optional<QColor> nextColor;
 
-    // What the program asked for.
+    // What the program asked for; a request the system refused counts as not made.
     QList<QUrl> opened;
     QList<Started> started;
     QList<Message> messages;
@@ -52,8 +50,22 @@ public:
     int userNameReads = 0;
     int endRequests = 0;
     QStringList resolvedFaces;
-    QStringList loadedFamilies;
-    QStringList loadedTexts;
+
+    // The requests in short, by kind: the messages, the addresses opened, the
+    // programs started and the end.
+    QString requests() const
+    {
+        QStringList said;
+        for (const Message &message : messages)
+            said << (message.question ? "ask " + message.title : "tell " + message.text);
+        for (const QUrl &url : opened)
+            said << "open " + url.toString(QUrl::FullyEncoded);
+        for (const Started &start : started)
+            said << "start " + (QStringList{start.program} + start.arguments).join(u' ');
+        if (endRequests > 0)
+            said << QStringLiteral("end");
+        return said.join(QStringLiteral("; "));
+    }
 
     int fontCount() override { return int(fonts.size()); }
     QString fontName(int index) override
@@ -67,8 +79,8 @@ public:
         resolvedFaces.append(face);
         return installedFaces.contains(face) ? face : fallbackFamily;
     }
-    void loadFamily(const QString &family) override { loadedFamilies.append(family); }
-    void loadCharacters(const QString &text) override { loadedTexts.append(text); }
+    void loadFamily(const QString &) override {}
+    void loadCharacters(const QString &) override {}
     bool anotherInstanceRunning() override { return otherInstance; }
     QString windowsFolder() override { return windows; }
     QString fontsFolderName() override { return QStringLiteral("fonts"); }
@@ -81,12 +93,14 @@ public:
     }
     bool openUrl(const QUrl &url) override
     {
-        opened.append(url);
+        if (openSucceeds)
+            opened.append(url);
         return openSucceeds;
     }
     bool startDetached(const QString &name, const QStringList &arguments) override
     {
-        started.append({name, arguments});
+        if (startSucceeds)
+            started.append({name, arguments});
         return startSucceeds;
     }
     QStringList characterMapCommand() override { return charMap; }

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Glyphory developers
 // SPDX-License-Identifier: MIT
 //
-// Where the windows appear, where their links start and where Tab takes the
-// focus: what a user and a screen reader see from outside the program.
+// Where the windows appear, where their controls and links lie and where Tab
+// takes the focus: what a user and a screen reader see from outside the program.
 #include "app/mainform.h"
 #include "app/readform.h"
 #include "app/twips.h"
@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -73,11 +74,23 @@ void TestPlacement::splashAndMainWindow()
     program.splash->show();
     QVERIFY(QTest::qWaitForWindowExposed(program.splash.get()));
     QCOMPARE(centreOffset(program.splash.get()), QString());
+    // The frame starts above the client area so its top line does not show.
+    QCOMPARE(misplacedControls(program.splash.get(), {"Frame1"}), QStringList());
+    QCOMPARE(program.splash->size(), QSize(306, 96));
     program.splash.reset();
 
     QVERIFY(program.start());
     MainForm *main = program.main;
     QCOMPARE(centreOffset(main), QString());
+    QCOMPARE(misplacedControls(main), QStringList());
+    QCOMPARE(main->centralWidget()->size(), QSize(872, 547));
+    // In pixels, within their parents; the search box lies inside its strip's border.
+    const std::pair<const char *, QRect> places[] = {{"FontList", QRect(14, 76, 157, 438)},
+                                                     {"BigText", QRect(84, 58, 553, 234)},
+                                                     {"FontFind", QRect(30, 4, 117, 14)},
+                                                     {"Line17", QRect(84, 36, 553, 1)}};
+    for (const auto &[name, place] : places)
+        QCOMPARE(main->findChild<QWidget *>(name)->geometry(), place);
     const QString text = main->BigText->toPlainText();
     main->PASS->setFocus();
     const QStringList forward{"FontList",  "Sizelist", "Bold",     "Italic",   "Underline",
@@ -95,6 +108,7 @@ void TestPlacement::splashAndMainWindow()
 void TestPlacement::aboutAndFeedbackWindows()
 {
     RunningProgram program;
+    program.platform.user = QString(300, u'W');
     QVERIFY(program.start());
     MainForm *main = program.main;
     for (const bool about : {true, false}) {
@@ -103,6 +117,8 @@ void TestPlacement::aboutAndFeedbackWindows()
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
         QCOMPARE(centreOffset(window), QString());
+        // The about window's button strip overhangs it on purpose; its buttons do not.
+        QCOMPARE(misplacedControls(window, {"Frame1", "UserName"}), QStringList());
         // The captions before the links may be drawn wider than the layout expects
         // where Tahoma is missing; the links stay where the layout puts them anyway.
         const QWidget *link = window->findChild<QWidget *>(about ? "Label6" : "Label8");
@@ -118,6 +134,18 @@ void TestPlacement::aboutAndFeedbackWindows()
         }
         window->hide();
     }
+    // The user name is read once, and shown whole 300 characters long: wrapped inside
+    // the white panel, above the lines it pushes down.
+    main->AboutPro_Click();
+    QCOMPARE(program.platform.userNameReads, 1);
+    const QWidget *about = main->aboutForm();
+    const auto *name = about->findChild<QLabel *>("UserName");
+    QCOMPARE(name->text(), program.platform.user);
+    const QRect needed = name->fontMetrics().boundingRect(
+        QRect(0, 0, name->width(), QWIDGETSIZE_MAX), Qt::TextWrapAnywhere, name->text());
+    QVERIFY(name->width() >= needed.width() && name->height() >= needed.height());
+    QVERIFY(about->findChild<QWidget *>("Shape1")->geometry().contains(name->geometry()));
+    QVERIFY(name->geometry().bottom() < about->findChild<QWidget *>("Label8")->y());
 }
 
 // A screen the main window fits on, as on the desktops the windows were laid

@@ -1,14 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Glyphory developers
 // SPDX-License-Identifier: MIT
 #include "fakeplatform.h"
-#include "runningprogram.h"
 #include "shell/addresses.h"
 #include "windows/aboutform.h"
 #include "windows/composemail.h"
 #include "windows/forglyphory.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QPointer>
 #include <QTest>
 
@@ -103,27 +101,6 @@ private slots:
             QTRY_COMPARE(QApplication::activeWindow(), m_main.get());
     }
 
-    void everyControlFitsItsWindow()
-    {
-        for (const bool about : {false, true}) {
-            // The about window's button strip overhangs it on purpose; its buttons do not.
-            // The user name wraps, checked below.
-            QCOMPARE(misplacedControls(show(about), {"Frame1", "UserName"}), QStringList());
-        }
-        // The user name is read once, and shown whole 300 characters long: wrapped inside
-        // the white panel, above the lines it pushes down.
-        m_form->hide();
-        m_form->show();
-        QCOMPARE(m_platform.userNameReads, 1);
-        const auto *name = m_form->findChild<QLabel *>(QStringLiteral("UserName"));
-        QCOMPARE(name->text(), m_platform.user);
-        const QRect needed = name->fontMetrics().boundingRect(
-            QRect(0, 0, name->width(), QWIDGETSIZE_MAX), Qt::TextWrapAnywhere, name->text());
-        QVERIFY(name->width() >= needed.width() && name->height() >= needed.height());
-        QVERIFY(m_form->findChild<QWidget *>("Shape1")->geometry().contains(name->geometry()));
-        QVERIFY(name->geometry().bottom() < m_form->findChild<QWidget *>("Label8")->y());
-    }
-
 private:
     QWidget *show(bool about);
 
@@ -137,7 +114,6 @@ QWidget *TestWindows::show(bool about)
     m_form.reset();
     m_platform = FakePlatform();
     m_platform.program = QStringLiteral(GLYPHORY_SOURCE_DIR "/resources");
-    m_platform.user = QString(300, QLatin1Char('W'));
     m_main = std::make_unique<QWidget>();
     m_main->show();
     m_main->setEnabled(false);

@@ -19,9 +19,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// The main window's inventory, and every control, menu item and shortcut wired to
-// the one operation it stands for. What the operations do is tested with their
-// subsystems.
+// The main window's inventory, and every control, menu item and shortcut of it and
+// of the windows it opens wired to the one operation it stands for. What the operations do is
+// tested with their subsystems.
 class TestMainForm : public QObject {
     Q_OBJECT
 private slots:
@@ -178,7 +178,26 @@ private slots:
         rows("menu:LikeIt key:Ctrl+I", "window", "disabled, feedback");
         // While a window is up, the main window's shortcuts do nothing.
         rows("menu:AboutPro,key:Ctrl+W", "requests", "");
-        rows("menu:LikeIt,call:FeedbackClose,menu:LikeIt", "window", "disabled, feedback");
+        rows("menu:LikeIt,feedback:Image11,menu:LikeIt", "window", "disabled, feedback");
+
+        // The windows it opens give it back, hidden, never destroyed.
+        rows("menu:AboutPro,about:MinimizeToTray2 menu:AboutPro,about:Return "
+             "menu:AboutPro,about:Esc menu:LikeIt,feedback:Image11 menu:LikeIt,feedback:Return "
+             "menu:LikeIt,feedback:Esc",
+             "window", "normal");
+        rows("menu:AboutPro,about:Label6 menu:LikeIt,feedback:Label6", "requests",
+             "open mailto:" + SupportMailAddress);
+        rows("menu:AboutPro,about:About_License", "requests",
+             "open file://$DATA/License%20Agreement.rtf");
+        rows("menu:LikeIt,feedback:Label8", "requests", "open " + DownloadSiteAddress);
+        rows("menu:LikeIt,feedback:Label12", "requests", "open " + ReviewSiteAddress);
+        rows("menu:LikeIt,feedback:Label4", "requests",
+             "open mailto:?Subject=I%20Like%20Glyphory&Body=" + ProductPageAddress + "%0D%0A");
+        rows("menu:LikeIt,feedback:Image1", "requests",
+             "tell Free registration required to vote and add a review at www." + DownloadSiteHost);
+        // The opener would encode every "%" again after a lone one, the link's own too.
+        rows("menu:LikeIt,call:ComposeMail", "requests",
+             "open mailto:?Body=100%25%20sure,%20%20%0D%0A");
     }
     void everyEntryPointDoesItsOneThing()
     {
@@ -212,7 +231,8 @@ private:
 
 // An entry is "menu:Name" (the action), "key:Ctrl+X" (its shortcut, typed in the
 // installer's path box, whose own keys must not win), "click:Name", "row:List:N",
-// "type:text" (into the search box, after a click; "_" for a blank), "focus:Name" (by the keyboard)
+// "type:text" (into the search box, after a click; "_" for a blank), "focus:Name" (by the
+// keyboard), "about:Name" or "feedback:Name" (a click, or a key, in that window once it is active)
 // or "call:Name" for what no user can click.
 void TestMainForm::run(const QString &entry)
 {
@@ -239,12 +259,21 @@ void TestMainForm::run(const QString &entry)
         QTest::keyClicks(main->FontFind, QString(name).replace(u'_', u' '));
     } else if (kind == QLatin1String("focus")) {
         widget->setFocus(Qt::TabFocusReason);
+    } else if (kind == QLatin1String("about") || kind == QLatin1String("feedback")) {
+        QWidget *window = kind == QLatin1String("about") ? static_cast<QWidget *>(main->aboutForm())
+                                                         : main->feedbackForm();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        if (QWidget *control = window->findChild<QWidget *>(name))
+            QTest::mouseClick(control, Qt::LeftButton);
+        else
+            QTest::keyClick(QApplication::focusWidget(), QKeySequence(name)[0].key());
     } else {
         const QHash<QString, std::function<void()>> calls{
             {"Image9", [main] { main->Image9_Click(); }},
             {"Image8", [main] { main->Image8_Click(); }},
             {"close", [main] { main->close(); }},
-            {"FeedbackClose", [main] { main->feedbackForm()->Image11_Click(); }}};
+            {"ComposeMail",
+             [main] { main->feedbackForm()->ComposeMail({}, {}, "100% sure, %20", {}, {}, {}); }}};
         calls.value(name)();
     }
 }
@@ -276,9 +305,13 @@ QString TestMainForm::probe(const QString &what) const
                            main->FontFind->palette().color(QPalette::Text).name()}
             .join(u'|');
     if (what == QLatin1String("window")) {
-        QStringList state{main->isMinimized() ? "minimized"
-                          : main->isEnabled() ? "normal"
-                                              : "disabled"};
+        // A window left gives the main window back in front.
+        QStringList state{
+            main->isMinimized()  ? "minimized"
+            : !main->isEnabled() ? "disabled"
+            : QTest::qWaitFor([main] { return QApplication::activeWindow() == main; }, 1000)
+                ? "normal"
+                : "behind"};
         if (main->aboutForm() && main->aboutForm()->isVisible())
             state << QStringLiteral("about");
         if (main->feedbackForm() && main->feedbackForm()->isVisible())

@@ -207,35 +207,32 @@ private slots:
                  QStringLiteral("Glyphory|Your selected font name has been copied."));
     }
 
+    // A row is named "<what WhichOne holds> <command>". The preview starts as "[one] two",
+    // its selection in brackets, or for "... nothing" with the caret at the end; the
+    // search box as "arial[ b]" and the clipboard as "clip". The main window's test
+    // runs each command on the preview.
     void editCommandsActOnTheTarget_data()
     {
-        QTest::addColumn<QString>("target"); // what WhichOne holds
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("boxes"); // the preview, "[one] two", and the search, "arial[ b]"
-        QTest::addColumn<QString>("clipboard"); // "clip" before
-        const auto row = [](const char *tag, const char *target, const char *command,
-                            const char *boxes, const char *clipboard) {
-            QTest::newRow(tag) << target << command << boxes << clipboard;
+        QTest::addColumn<QString>("boxes"); // the preview and the search box after
+        QTest::addColumn<QString>("clipboard");
+        const auto row = [](const char *tag, const char *boxes, const char *clipboard) {
+            QTest::newRow(tag) << QString(boxes) << QString(clipboard);
         };
-        // The main window's test runs each command on the preview.
-        row("delete", "BigText", "delete", " two|arial[ b]", "clip");
-        row("copy nothing", "BigText", "copy", "one two|arial[ b]", "");
-        row("delete nothing", "BigText", "delete", "one two|arial[ b]", "clip");
-        row("search: cut", "FontFind", "cut", "[one] two|arial", " b");
-        row("search: paste", "FontFind", "paste", "[one] two|arialclip", "clip");
-        row("search: select all", "FontFind", "selectAll", "[one] two|[arial b]", "clip");
-        row("search: undo", "FontFind", "undo", "[one] two|", "clip");
+        row("BigText copy nothing", "one two|arial[ b]", "");
+        row("BigText delete nothing", "one two|arial[ b]", "clip");
+        row("FontFind cut", "[one] two|arial", " b");
+        row("FontFind paste", "[one] two|arialclip", "clip");
+        row("FontFind selectAll", "[one] two|[arial b]", "clip");
+        row("FontFind undo", "[one] two|", "clip");
         // Before the load step names a box, WhichOne names neither.
-        row("neither named", "WhichOne", "delete", "[one] two|arial", "clip");
+        row("WhichOne delete", "[one] two|arial", "clip");
     }
     void editCommandsActOnTheTarget()
     {
-        QFETCH(QString, target);
-        QFETCH(QString, command);
+        const QStringList tag = QString(QTest::currentDataTag()).split(u' ');
         Browsing browsing;
         browsing.text->textCursor().insertText(QStringLiteral("one two"));
-        // The rows "... nothing" start with the caret at the end, nothing selected.
-        const bool nothing = QByteArray(QTest::currentDataTag()).endsWith("nothing");
+        const bool nothing = tag.size() > 2;
         QTextCursor cursor = browsing.text->textCursor();
         cursor.setPosition(nothing ? 7 : 0);
         cursor.setPosition(nothing ? 7 : 3, QTextCursor::KeepAnchor);
@@ -244,13 +241,13 @@ private slots:
         browsing.search->insert(QStringLiteral("arial b"));
         browsing.search->setSelection(5, 2);
         QGuiApplication::clipboard()->setText(QStringLiteral("clip"));
-        browsing.whichOne->setText(target);
+        browsing.whichOne->setText(tag[0]);
 
         const QHash<QString, void (*)(QWidget *)> commands{
             {"copy", EditCommands::copy},           {"cut", EditCommands::cut},
             {"paste", EditCommands::paste},         {"delete", EditCommands::deleteSelection},
             {"selectAll", EditCommands::selectAll}, {"undo", EditCommands::undo}};
-        commands.value(command)(browsing.editing.box());
+        commands.value(tag[1])(browsing.editing.box());
 
         QString preview = browsing.text->toPlainText();
         const QTextCursor after = browsing.text->textCursor();

@@ -78,11 +78,8 @@ std::unique_ptr<QProcess> TestBinary::start()
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
     process->setProcessEnvironment(environment);
-    process->setProgram(QStringLiteral(GLYPHORY_BINARY));
-    process->start();
-    if (!process->waitForStarted(5000))
-        return nullptr;
-    return process;
+    process->start(QStringLiteral(GLYPHORY_BINARY), {});
+    return process->waitForStarted(5000) ? std::move(process) : nullptr;
 }
 
 int main(int argc, char *argv[])

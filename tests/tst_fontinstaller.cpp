@@ -63,10 +63,9 @@ private slots:
         const auto choosable = [&] {
             QStringList names;
             const QModelIndex folder = model->index(dir.path());
-            for (int row = 0; row < model->rowCount(folder); ++row) {
+            for (int row = 0; row < model->rowCount(folder); ++row)
                 if (model->index(row, 0, folder).flags() & Qt::ItemIsEnabled)
                     names.append(model->index(row, 0, folder).data().toString());
-            }
             names.sort();
             return names;
         };

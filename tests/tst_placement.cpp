@@ -32,10 +32,8 @@ static QString centreOffset(const QWidget *window)
         window->frameGeometry().center() - window->screen()->availableGeometry().center();
     if (qAbs(offset.x()) <= 1 && qAbs(offset.y()) <= 1)
         return {};
-    return QStringLiteral("%1 is %2,%3 px off the screen's centre")
-        .arg(window->objectName())
-        .arg(offset.x())
-        .arg(offset.y());
+    return window->objectName() +
+           QStringLiteral(" is %1,%2 px off the screen's centre").arg(offset.x()).arg(offset.y());
 }
 
 // Presses key count times in window and names each control the focus lands on.

@@ -77,10 +77,8 @@ private slots:
             for (const bool yes : {false, true}) {
                 FakePlatform platform;
                 platform.answerYes = yes;
-                if (characterMap)
-                    ExtrasCommands::readMoreCharacterMap(platform, nullptr, help);
-                else
-                    ExtrasCommands::readMoreRegionalOptions(platform, nullptr, help);
+                (characterMap ? ExtrasCommands::readMoreCharacterMap
+                              : ExtrasCommands::readMoreRegionalOptions)(platform, nullptr, help);
                 QCOMPARE(platform.messages.size(), 1);
                 QVERIFY(platform.messages[0].question && platform.messages[0].yesIsDefault);
                 // The help text ends with CR LF, so an empty line stands before the question.

@@ -122,10 +122,8 @@ public:
             const QString done = playOne();
             QCoreApplication::processEvents();
             if (const QString rule = brokenRule(); !rule.isEmpty())
-                failure = QStringLiteral("seed %1 event %2: %3: %4")
-                              .arg(m_seed)
-                              .arg(event)
-                              .arg(done, rule);
+                failure = QStringLiteral("seed %1 event %2: ").arg(m_seed).arg(event) + done +
+                          QStringLiteral(": ") + rule;
         }
         qInstallMessageHandler(chained);
         return failure;
@@ -149,12 +147,11 @@ private:
                  {(QWidget *)m_main->aboutForm(), (QWidget *)m_main->feedbackForm()})
                 window = shown(dialog) && below(4) != 0 ? dialog : window;
             QList<QWidget *> controls;
-            for (QWidget *widget : window->findChildren<QWidget *>()) {
+            for (QWidget *widget : window->findChildren<QWidget *>())
                 if (widget->isVisible() && !widget->objectName().isEmpty() &&
                     !widget->objectName().startsWith(QLatin1String("qt_")) &&
                     !qobject_cast<QMenuBar *>(widget))
                     controls.append(widget);
-            }
             QWidget *control = pick(controls);
             auto *area = qobject_cast<QAbstractScrollArea *>(control);
             QWidget *target = area ? area->viewport() : control;

@@ -36,8 +36,7 @@ const char *const SourceFonts[] = {
     "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
     "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
     "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf",
-    "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
-};
+    "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"};
 
 // Family names in several scripts. The collection draws Latin, Greek,
 // Cyrillic and, in DejaVu only, Armenian and Georgian, which no name has;
@@ -140,10 +139,9 @@ int main(int argc, char *argv[])
     const QDir root(dir.path());
     root.mkpath(QStringLiteral("fonts"));
     QStringList sources;
-    for (const char *file : SourceFonts) {
+    for (const char *file : SourceFonts)
         if (QFile::exists(QLatin1String(file)))
             sources.append(QLatin1String(file));
-    }
     QByteArray renames;
     for (int i = 0; i < CollectionFaces && !sources.isEmpty(); ++i) {
         const QString file = root.filePath(QStringLiteral("fonts/f%1.ttf").arg(i));

@@ -20,16 +20,15 @@
 #include <QTest>
 
 // The main window's inventory, and every control, menu item and shortcut of it and
-// of the windows it opens wired to the one operation it stands for. What the operations do is
-// tested with their subsystems.
+// of the windows it opens wired to the one operation it stands for. What the
+// operations do is tested with their subsystems.
 class TestMainForm : public QObject {
     Q_OBJECT
 private slots:
     void init()
     {
         m_platform = std::make_unique<FakePlatform>();
-        m_platform->fonts = {QStringLiteral("Courier New"), QStringLiteral("Arial Black"),
-                             QStringLiteral("Arial")};
+        m_platform->fonts = {"Courier New", "Arial Black", "Arial"};
         m_platform->windows = m_platform->program = m_data.path();
         for (const char *file : {"License Agreement.rtf", "Install Fonts.rtf", "Example.otf"}) {
             QFile document(m_data.filePath(QLatin1String(file)));

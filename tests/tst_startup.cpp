@@ -66,9 +66,8 @@ private slots:
         };
         QVERIFY(program.start());
         // A tick during the reading loaded no second main window.
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        QCOMPARE(std::count_if(windows.begin(), windows.end(),
-                               [](QWidget *w) { return qobject_cast<MainForm *>(w); }),
+        QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(),
+                                       [](QWidget *w) { return qobject_cast<MainForm *>(w); }),
                  1);
         QVERIFY(!seenWhileReading);
         QCOMPARE(program.main->FontList->model()->rowCount(), 60);

@@ -23,22 +23,18 @@ public:
     };
 
     // What the system "has".
-    QStringList fonts{QStringLiteral("arial"), QStringLiteral("Courier New"),
-                      QStringLiteral("Batang")};
+    QStringList fonts{"arial", "Courier New", "Batang"};
     // Called before each font name is handed out; a test can slow the reading.
     std::function<void(int)> onFontRead;
     // Face names the system has; others resolve to "DejaVu Sans".
     QStringList installedFaces{QStringLiteral("DejaVu Sans")};
     QString fallbackFamily = QStringLiteral("DejaVu Sans");
-    bool otherInstance = false;
     QString windows = QStringLiteral("/nonexistent/share");
     QString program = QStringLiteral("/nonexistent/bin");
     QString user = QStringLiteral("Test User");
-    bool openSucceeds = true;
-    bool startSucceeds = true;
+    bool otherInstance = false, openSucceeds = true, startSucceeds = true, answerYes = true;
     QStringList charMap{QStringLiteral("/usr/bin/gucharmap")};
     QStringList regional{QStringLiteral("/usr/bin/gnome-control-center"), QStringLiteral("region")};
-    bool answerYes = true;
     QString nextFileName;
     std::optional<QColor> nextColor;
 
@@ -46,9 +42,7 @@ public:
     QList<QUrl> opened;
     QList<Started> started;
     QList<Message> messages;
-    int colorDialogs = 0;
-    int userNameReads = 0;
-    int endRequests = 0;
+    int colorDialogs = 0, userNameReads = 0, endRequests = 0;
     QStringList resolvedFaces;
 
     // The requests in short, by kind: the messages, the addresses opened, the

@@ -261,38 +261,36 @@ private:
 class TestRandomUse : public QObject {
     Q_OBJECT
 private slots:
-    void rulesHoldThroughRandomUse_data();
-    void rulesHoldThroughRandomUse();
+    void rulesHoldThroughRandomUse_data()
+    {
+        QTest::addColumn<quint64>("seed");
+        QTest::newRow("seed 20260317") << quint64(20260317);
+        bool given = false;
+        const quint64 seed = qEnvironmentVariable("GLYPHORY_SEED").toULongLong(&given);
+        if (given)
+            QTest::addRow("seed %llu from the environment", seed) << seed;
+    }
+
+    void rulesHoldThroughRandomUse()
+    {
+        QFETCH(quint64, seed);
+        RunningProgram program;
+        // Names that begin alike, differ only in case, or leave the Latin alphabet, so
+        // that searches hit, miss and pick among neighbours.
+        program.platform.fonts = {"Arial",       "arial",      "ARIAL Narrow", "Arial Black",
+                                  "Courier New", "Batang",     "über",         "Ümlaut Sans",
+                                  "Σίγμα",       "σίγμα Mono", "Straße",       "STRASSE",
+                                  "İstanbul",    "中文字体",   "한글 고딕",    "שלום Sans",
+                                  "عربي نسخ",    "😀 Emoji",    "e\u0301cole",  "école"};
+        // Names a system may report however odd: empty, very long, reversed.
+        program.platform.fonts << "" << QString(10000, u'A') << "\u202eLatin reversed";
+        QVERIFY(program.start());
+
+        RandomSession session(program, seed);
+        const QString failure = session.run(20000);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    }
 };
-
-void TestRandomUse::rulesHoldThroughRandomUse_data()
-{
-    QTest::addColumn<quint64>("seed");
-    QTest::newRow("seed 20260317") << quint64(20260317);
-    bool given = false;
-    const quint64 seed = qEnvironmentVariable("GLYPHORY_SEED").toULongLong(&given);
-    if (given)
-        QTest::addRow("seed %llu from the environment", seed) << seed;
-}
-
-void TestRandomUse::rulesHoldThroughRandomUse()
-{
-    QFETCH(quint64, seed);
-    RunningProgram program;
-    // Names that begin alike, differ only in case, or leave the Latin alphabet, so
-    // that searches hit, miss and pick among neighbours.
-    program.platform.fonts = {"Arial",     "arial",    "ARIAL Narrow", "Arial Black", "Courier New",
-                              "Batang",    "über",     "Ümlaut Sans",  "Σίγμα",       "σίγμα Mono",
-                              "Straße",    "STRASSE",  "İstanbul",     "中文字体",    "한글 고딕",
-                              "שלום Sans", "عربي نسخ", "😀 Emoji",      "e\u0301cole", "école"};
-    // Names a system may report however odd: empty, very long, reversed.
-    program.platform.fonts << "" << QString(10000, u'A') << "\u202eLatin reversed";
-    QVERIFY(program.start());
-
-    RandomSession session(program, seed);
-    const QString failure = session.run(20000);
-    QVERIFY2(failure.isEmpty(), qPrintable(failure));
-}
 
 QTEST_MAIN(TestRandomUse)
 #include "tst_randomuse.moc"

@@ -49,10 +49,8 @@ private slots:
         platform.windows = missing == QLatin1String("data folder") ? QString() : data.path();
         platform.openSucceeds = missing != QLatin1String("handler");
         platform.startSucceeds = missing != QLatin1String("start");
-        if (missing == QLatin1String("tools")) {
-            platform.charMap.clear();
-            platform.regional.clear();
-        }
+        if (missing == QLatin1String("tools"))
+            platform.charMap = platform.regional = QStringList();
         if (target == QLatin1String("regional"))
             WinFontFolder::OpenRegionalSettings(platform, nullptr);
         else

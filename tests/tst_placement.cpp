@@ -20,13 +20,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestPlacement : public QObject {
-    Q_OBJECT
-private slots:
-    void splashAndMainWindow();
-    void aboutAndFeedbackWindows();
-};
-
 static QString centreOffset(const QWidget *window)
 {
     const QPoint offset =
@@ -88,86 +81,91 @@ static QStringList focusChain(QWidget *window, QWidget *start)
     return chain;
 }
 
-void TestPlacement::splashAndMainWindow()
-{
-    RunningProgram program;
-    program.splash = std::make_unique<ReadForm>(program.platform);
-    program.splash->show();
-    QVERIFY(QTest::qWaitForWindowExposed(program.splash.get()));
-    QCOMPARE(centreOffset(program.splash.get()), QString());
-    // The frame starts above the client area so its top line does not show.
-    QCOMPARE(misplacedControls(program.splash.get(), {"Frame1"}), QStringList());
-    QCOMPARE(program.splash->size(), QSize(306, 96));
-    program.splash.reset();
+class TestPlacement : public QObject {
+    Q_OBJECT
+private slots:
+    void splashAndMainWindow()
+    {
+        RunningProgram program;
+        program.splash = std::make_unique<ReadForm>(program.platform);
+        program.splash->show();
+        QVERIFY(QTest::qWaitForWindowExposed(program.splash.get()));
+        QCOMPARE(centreOffset(program.splash.get()), QString());
+        // The frame starts above the client area so its top line does not show.
+        QCOMPARE(misplacedControls(program.splash.get(), {"Frame1"}), QStringList());
+        QCOMPARE(program.splash->size(), QSize(306, 96));
+        program.splash.reset();
 
-    QVERIFY(program.start());
-    MainForm *main = program.main;
-    QCOMPARE(centreOffset(main), QString());
-    QCOMPARE(misplacedControls(main), QStringList());
-    QCOMPARE(main->centralWidget()->size(), QSize(872, 547));
-    // In pixels, within their parents; the search box lies inside its strip's border.
-    const std::pair<const char *, QRect> places[] = {{"FontList", QRect(14, 76, 157, 438)},
-                                                     {"BigText", QRect(84, 58, 553, 234)},
-                                                     {"FontFind", QRect(30, 4, 117, 14)},
-                                                     {"Line17", QRect(84, 36, 553, 1)}};
-    for (const auto &[name, place] : places)
-        QCOMPARE(main->findChild<QWidget *>(name)->geometry(), place);
-    const QString text = main->BigText->toPlainText();
-    main->PASS->setFocus();
-    const QStringList forward{"FontList",  "Sizelist", "Bold",     "Italic",   "Underline",
-                              "Strikeout", "BigText",  "FontPath", "Command2", "Command1",
-                              "Command3",  "Command4", "FontFind", "PASS"};
-    QCOMPARE(walk(main, Qt::Key_Tab, Qt::NoModifier, int(forward.size())), forward);
-    QStringList backward(forward.rbegin() + 1, forward.rend());
-    backward << QStringLiteral("PASS");
-    QCOMPARE(walk(main, Qt::Key_Backtab, Qt::ShiftModifier, int(backward.size())), backward);
-    main->BigText->setFocus();
-    QTest::keyClick(main->BigText, Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(main->BigText->toPlainText(), text);
-}
-
-void TestPlacement::aboutAndFeedbackWindows()
-{
-    RunningProgram program;
-    program.platform.user = QString(300, u'W');
-    QVERIFY(program.start());
-    MainForm *main = program.main;
-    for (const bool about : {true, false}) {
-        about ? main->AboutPro_Click() : main->LikeIt_Click();
-        QWidget *window = about ? static_cast<QWidget *>(main->aboutForm()) : main->feedbackForm();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        QCOMPARE(centreOffset(window), QString());
-        // The about window's button strip overhangs it on purpose; its buttons do not.
-        QCOMPARE(misplacedControls(window, {"Frame1", "UserName"}), QStringList());
-        // The captions before the links may be drawn wider than the layout expects
-        // where Tahoma is missing; the links stay where the layout puts them anyway.
-        const QWidget *link = window->findChild<QWidget *>(about ? "Label6" : "Label8");
-        QCOMPARE(link->mapTo(window, QPoint()).x(), twips(about ? 1170 : 1770 + 210));
-        // The feedback window has no control that takes the focus.
-        QWidget *start = QApplication::focusWidget();
-        if (!start) {
-            QCOMPARE(focusChain(window, window), QStringList());
-        } else {
-            QCOMPARE(start->window(), window);
-            const QStringList chain = focusChain(window, start);
-            QCOMPARE(walk(window, Qt::Key_Tab, Qt::NoModifier, int(chain.size())), chain);
-        }
-        window->hide();
+        QVERIFY(program.start());
+        MainForm *main = program.main;
+        QCOMPARE(centreOffset(main), QString());
+        QCOMPARE(misplacedControls(main), QStringList());
+        QCOMPARE(main->centralWidget()->size(), QSize(872, 547));
+        // In pixels, within their parents; the search box lies inside its strip's border.
+        const std::pair<const char *, QRect> places[] = {{"FontList", QRect(14, 76, 157, 438)},
+                                                         {"BigText", QRect(84, 58, 553, 234)},
+                                                         {"FontFind", QRect(30, 4, 117, 14)},
+                                                         {"Line17", QRect(84, 36, 553, 1)}};
+        for (const auto &[name, place] : places)
+            QCOMPARE(main->findChild<QWidget *>(name)->geometry(), place);
+        const QString text = main->BigText->toPlainText();
+        main->PASS->setFocus();
+        const QStringList forward{"FontList",  "Sizelist", "Bold",     "Italic",   "Underline",
+                                  "Strikeout", "BigText",  "FontPath", "Command2", "Command1",
+                                  "Command3",  "Command4", "FontFind", "PASS"};
+        QCOMPARE(walk(main, Qt::Key_Tab, Qt::NoModifier, int(forward.size())), forward);
+        QStringList backward(forward.rbegin() + 1, forward.rend());
+        backward << QStringLiteral("PASS");
+        QCOMPARE(walk(main, Qt::Key_Backtab, Qt::ShiftModifier, int(backward.size())), backward);
+        main->BigText->setFocus();
+        QTest::keyClick(main->BigText, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(main->BigText->toPlainText(), text);
     }
-    // The user name is read once, and shown whole 300 characters long: wrapped inside
-    // the white panel, above the lines it pushes down.
-    main->AboutPro_Click();
-    QCOMPARE(program.platform.userNameReads, 1);
-    const QWidget *about = main->aboutForm();
-    const auto *name = about->findChild<QLabel *>("UserName");
-    QCOMPARE(name->text(), program.platform.user);
-    const QRect needed = name->fontMetrics().boundingRect(
-        QRect(0, 0, name->width(), QWIDGETSIZE_MAX), Qt::TextWrapAnywhere, name->text());
-    QVERIFY(name->width() >= needed.width() && name->height() >= needed.height());
-    QVERIFY(about->findChild<QWidget *>("Shape1")->geometry().contains(name->geometry()));
-    QVERIFY(name->geometry().bottom() < about->findChild<QWidget *>("Label8")->y());
-}
+
+    void aboutAndFeedbackWindows()
+    {
+        RunningProgram program;
+        program.platform.user = QString(300, u'W');
+        QVERIFY(program.start());
+        MainForm *main = program.main;
+        for (const bool about : {true, false}) {
+            about ? main->AboutPro_Click() : main->LikeIt_Click();
+            QWidget *window =
+                about ? static_cast<QWidget *>(main->aboutForm()) : main->feedbackForm();
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QCOMPARE(centreOffset(window), QString());
+            // The about window's button strip overhangs it on purpose; its buttons do not.
+            QCOMPARE(misplacedControls(window, {"Frame1", "UserName"}), QStringList());
+            // The captions before the links may be drawn wider than the layout expects
+            // where Tahoma is missing; the links stay where the layout puts them anyway.
+            const QWidget *link = window->findChild<QWidget *>(about ? "Label6" : "Label8");
+            QCOMPARE(link->mapTo(window, QPoint()).x(), twips(about ? 1170 : 1770 + 210));
+            // The feedback window has no control that takes the focus.
+            QWidget *start = QApplication::focusWidget();
+            if (!start) {
+                QCOMPARE(focusChain(window, window), QStringList());
+            } else {
+                QCOMPARE(start->window(), window);
+                const QStringList chain = focusChain(window, start);
+                QCOMPARE(walk(window, Qt::Key_Tab, Qt::NoModifier, int(chain.size())), chain);
+            }
+            window->hide();
+        }
+        // The user name is read once, and shown whole 300 characters long: wrapped inside
+        // the white panel, above the lines it pushes down.
+        main->AboutPro_Click();
+        QCOMPARE(program.platform.userNameReads, 1);
+        const QWidget *about = main->aboutForm();
+        const auto *name = about->findChild<QLabel *>("UserName");
+        QCOMPARE(name->text(), program.platform.user);
+        const QRect needed = name->fontMetrics().boundingRect(
+            QRect(0, 0, name->width(), QWIDGETSIZE_MAX), Qt::TextWrapAnywhere, name->text());
+        QVERIFY(name->width() >= needed.width() && name->height() >= needed.height());
+        QVERIFY(about->findChild<QWidget *>("Shape1")->geometry().contains(name->geometry()));
+        QVERIFY(name->geometry().bottom() < about->findChild<QWidget *>("Label8")->y());
+    }
+};
 
 // A screen the main window fits on, as on the desktops the windows were laid
 // out for; on one too small the platform may keep the frame from leaving it.

@@ -72,12 +72,11 @@ private slots:
             main->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
         QVERIFY(order.indexOf(main->PASS) < order.indexOf(main->Frame4));
         // Paragraphs split by an empty line, CR LF line ends, one CR LF at the end.
-        for (const auto &[help, paragraphs, size] :
-             {std::tuple{main->RegionalInfo, 4, 726}, std::tuple{main->CharMapHelp, 3, 644}}) {
+        for (const auto &[help, paragraphs] :
+             {std::pair{main->RegionalInfo, 4}, {main->CharMapHelp, 3}}) {
             const QString text = help->text();
             QVERIFY(text.endsWith(".\r\n") && !text.endsWith("\r\n\r\n"));
             QCOMPARE(text.split(QStringLiteral("\r\n\r\n")).size(), paragraphs);
-            QCOMPARE(text.size(), size);
         }
 
         QStringList menus;
@@ -204,11 +203,9 @@ private slots:
         QFETCH(QString, probe);
         MainForm *main = m_main.get();
         run(QStringLiteral("click:BigText"));
-        main->BigText->textCursor().insertText(QStringLiteral("one two"));
-        QTextCursor cursor = main->BigText->textCursor();
-        cursor.setPosition(0);
-        cursor.setPosition(3, QTextCursor::KeepAnchor);
-        main->BigText->setTextCursor(cursor);
+        main->BigText->insertPlainText(QStringLiteral("one two"));
+        main->BigText->moveCursor(QTextCursor::Start);
+        main->BigText->moveCursor(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
         QGuiApplication::clipboard()->setText(QStringLiteral("clip"));
         main->Italic->setChecked(true);
         m_platform->nextColor = QColor(Qt::red);

@@ -209,10 +209,9 @@ private:
                                                              {font.italic(), m_main->Italic},
                                                              {font.underline(), m_main->Underline},
                                                              {font.strikeOut(), m_main->Strikeout}};
-        for (const auto &[on, box] : styles) {
+        for (const auto &[on, box] : styles)
             if (on != box->isChecked())
                 return QStringLiteral("the preview's style differs from ") + box->objectName();
-        }
         if (m_main->FontsNumber->text() != QString::number(m_main->FontList->model()->rowCount()))
             return QStringLiteral("the count shows ") + m_main->FontsNumber->text();
         if (m_main->isEnabled() == (shown(m_main->aboutForm()) || shown(m_main->feedbackForm())))

@@ -35,11 +35,6 @@ const QKeyCombination Keys[] = {
     Qt::Key_End,       Qt::Key_Up,     Qt::Key_Down,  Qt::Key_PageDown,        Qt::Key_Tab,
     Qt::Key_Return,    Qt::Key_Escape, Qt::Key_Space, Qt::SHIFT | Qt::Key_Left};
 
-bool shown(const QWidget *window)
-{
-    return window && window->isVisible();
-}
-
 QtMessageHandler chained = nullptr;
 
 // Synthetic input that a disabled or indifferent widget ignores, and the offscreen
@@ -70,6 +65,7 @@ void typeText(QWidget *receiver, const QString &text)
 // after every event, checks what must hold whatever the user did. The same seed
 // always plays the same events, so a failure can be replayed from its seed.
 class RandomSession : public QObject {
+    static bool shown(const QWidget *window) { return window && window->isVisible(); }
     int below(int bound) { return int(m_random.bounded(quint32(bound))); }
     template <typename List> auto pick(const List &from)
     {

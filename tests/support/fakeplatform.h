@@ -17,10 +17,6 @@ public:
         QString title, text;
         bool question = false, yesIsDefault = false;
     };
-    struct Started {
-        QString program;
-        QStringList arguments;
-    };
 
     // What the system "has".
     QStringList fonts{"arial", "Courier New", "Batang"};
@@ -40,7 +36,7 @@ public:
 
     // What the program asked for; a request the system refused counts as not made.
     QList<QUrl> opened;
-    QList<Started> started;
+    QList<QStringList> started; // each the program, then its arguments
     QList<Message> messages;
     int colorDialogs = 0, userNameReads = 0, endRequests = 0;
     QStringList resolvedFaces;
@@ -54,8 +50,8 @@ public:
             said << (message.question ? "ask " + message.title : "tell " + message.text);
         for (const QUrl &url : opened)
             said << "open " + url.toString(QUrl::FullyEncoded);
-        for (const Started &start : started)
-            said << "start " + (QStringList{start.program} + start.arguments).join(u' ');
+        for (const QStringList &command : started)
+            said << "start " + command.join(u' ');
         if (endRequests > 0)
             said << QStringLiteral("end");
         return said.join(QStringLiteral("; "));
@@ -94,7 +90,7 @@ public:
     bool startDetached(const QString &name, const QStringList &arguments) override
     {
         if (startSucceeds)
-            started.append({name, arguments});
+            started.append(QStringList{name} + arguments);
         return startSucceeds;
     }
     QStringList characterMapCommand() override { return charMap; }

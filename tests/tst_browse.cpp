@@ -127,8 +127,7 @@ private slots:
         browsing.sizes->setCurrentRow(12);
         browsing.search->setText(text);
         QCOMPARE(browsing.fonts.selectedFont(), selected);
-        QCOMPARE(browsing.shown(),
-                 (selected.isEmpty() ? QStringLiteral("Batang") : selected) + " 20");
+        QCOMPARE(browsing.shown(), (selected.isEmpty() ? "Batang" : selected) + " 20");
         FontBrowser::findInList(browsing.list, QStringLiteral("ba"));
         QCOMPARE(browsing.fonts.selectedFont(), QStringLiteral("Batang"));
     }

@@ -56,7 +56,7 @@ private slots:
         dialog.setNameFilters(FontInstaller::fontFileFilters());
         dialog.setDirectory(dir.path());
 
-        QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("All Font Files"));
+        QCOMPARE(dialog.selectedNameFilter(), "All Font Files");
         const auto *model = dialog.findChild<QFileSystemModel *>();
         QVERIFY(model);
         // The names the user can choose; the dialog hides or disables the others.

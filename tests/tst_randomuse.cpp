@@ -87,7 +87,7 @@ public:
         connect(m_main->FontList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 [this] { m_searchDrives = false; });
 
-        m_program.platform.windows = m_work.path() + QStringLiteral("/windows");
+        m_program.platform.windows = m_work.path() + "/windows";
         QDir().mkpath(m_program.platform.windows);
         // The installer copies bytes and never looks inside, so a sfnt header is enough
         // of a font; the rest are files a user picks by mistake, or that are gone.

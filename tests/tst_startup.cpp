@@ -144,8 +144,7 @@ private slots:
         program.splash = std::make_unique<ReadForm>(program.platform);
         program.splash->show();
         QVERIFY(QTest::qWaitForWindowExposed(program.splash.get()));
-        QTest::mouseClick(program.splash->findChild<QWidget *>(QStringLiteral("CloseClick")),
-                          Qt::LeftButton);
+        QTest::mouseClick(program.splash->findChild<QWidget *>("CloseClick"), Qt::LeftButton);
         QCOMPARE(program.platform.endRequests, 1);
         QVERIFY(!program.splash->mainForm());
         QVERIFY(program.platform.messages.isEmpty());

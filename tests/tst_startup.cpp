@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(program.platform.started.size(), 1);
         QCOMPARE(QAccessible::queryAccessibleInterface(main->findChild<QWidget *>("Cut"))
                      ->text(QAccessible::Name),
-                 QStringLiteral("Cut"));
+                 "Cut");
     }
 
     void closeImageEndsTheProgram()

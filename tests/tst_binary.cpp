@@ -66,24 +66,19 @@ private slots:
     }
 
 private:
-    std::unique_ptr<QProcess> start();
+    std::unique_ptr<QProcess> start()
+    {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+        process->setProcessEnvironment(environment);
+        process->start(QStringLiteral(GLYPHORY_BINARY), {});
+        return process->waitForStarted(5000) ? std::move(process) : nullptr;
+    }
 
     QTemporaryDir m_runtime;
 };
-
-std::unique_ptr<QProcess> TestBinary::start()
-{
-    auto process = std::make_unique<QProcess>();
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
-    process->setProcessEnvironment(environment);
-    process->setProgram(QStringLiteral(GLYPHORY_BINARY));
-    process->start();
-    if (!process->waitForStarted(5000))
-        return nullptr;
-    return process;
-}
 
 int main(int argc, char *argv[])
 {

@@ -56,17 +56,16 @@ private slots:
         dialog.setNameFilters(FontInstaller::fontFileFilters());
         dialog.setDirectory(dir.path());
 
-        QCOMPARE(dialog.selectedNameFilter(), QStringLiteral("All Font Files"));
+        QCOMPARE(dialog.selectedNameFilter(), "All Font Files");
         const auto *model = dialog.findChild<QFileSystemModel *>();
         QVERIFY(model);
         // The names the user can choose; the dialog hides or disables the others.
         const auto choosable = [&] {
             QStringList names;
             const QModelIndex folder = model->index(dir.path());
-            for (int row = 0; row < model->rowCount(folder); ++row) {
+            for (int row = 0; row < model->rowCount(folder); ++row)
                 if (model->index(row, 0, folder).flags() & Qt::ItemIsEnabled)
                     names.append(model->index(row, 0, folder).data().toString());
-            }
             names.sort();
             return names;
         };
@@ -83,36 +82,34 @@ private slots:
         QTest::addColumn<bool>("existing"); // a font of the same name is installed already
         QTest::addColumn<bool>("answerYes");
         QTest::addColumn<QString>("reason"); // empty when the font goes in, or the user says no
-        const QString font = QStringLiteral("Font.ttf"), notWritten = "could not be written";
-        QTest::newRow("spaces") << "My Font Bold Italic.ttf" << QString() << false << true << "";
-        QTest::newRow("quotes") << "Say \"Hi\" O'Brien.ttf" << QString() << false << true << "";
-        QTest::newRow("non-ASCII") << "Ünïcødé 字体.otf" << QString() << false << true << "";
-        QTest::newRow("leading dash") << "-rf.ttf" << QString() << false << true << "";
-        QTest::newRow("percent markers") << "100%1 %2.ttf" << QString() << false << true << "";
-        QTest::newRow("no fonts folder yet") << font << "fresh" << false << true << "";
-        QTest::newRow("source deleted")
-            << font << "deleted" << false << true << "could not be found";
+        // Font.ttf unless the row names the font; no font of its name installed yet, and
+        // yes to any question.
+        const auto row = [](const char *tag, const char *setup, const char *reason,
+                            bool existing = false, bool answerYes = true,
+                            const char *name = "Font.ttf") {
+            QTest::newRow(tag) << QString::fromUtf8(name) << QString::fromUtf8(setup) << existing
+                               << answerYes << QString::fromUtf8(reason);
+        };
+        for (const char *name : {"My Font Bold Italic.ttf", "Say \"Hi\" O'Brien.ttf",
+                                 "Ünïcødé 字体.otf", "-rf.ttf", "100%1 %2.ttf"})
+            row(name, "", "", false, true, name);
+        const char *notWritten = "could not be written";
+        row("no fonts folder yet", "fresh", "");
+        row("source deleted", "deleted", "could not be found");
         // Opens for anyone, root included, but reading its start fails.
-        QTest::newRow("source unreadable")
-            << font << "/proc/self/mem" << false << true << "could not be read";
-        QTest::newRow("source a folder") << font << "/tmp" << false << true << "not a font file";
-        QTest::newRow("source a device")
-            << font << "/dev/zero" << false << true << "not a font file";
-        QTest::newRow("fonts folder unknown")
-            << font << "unknown" << false << true << "fonts folder is unknown";
-        QTest::newRow("fonts folder is a file")
-            << font << "file" << false << true << "is not a folder";
-        QTest::newRow("fonts folder cannot be created")
-            << font << "under a file" << false << true << "could not be created";
-        QTest::newRow("font name taken by a folder")
-            << font << "taken" << false << true << "holds a folder";
-        QTest::newRow("read-only folder") << font << "read-only" << false << true << notWritten;
-        QTest::newRow("read-only folder, replacing")
-            << font << "read-only" << true << true << notWritten;
-        QTest::newRow("disk full") << font << "full" << false << true << notWritten;
-        QTest::newRow("disk full while replacing") << font << "full" << true << true << notWritten;
-        QTest::newRow("replace declined") << font << "" << true << false << "";
-        QTest::newRow("replace accepted") << font << "" << true << true << "";
+        row("source unreadable", "/proc/self/mem", "could not be read");
+        row("source a folder", "/tmp", "not a font file");
+        row("source a device", "/dev/zero", "not a font file");
+        row("fonts folder unknown", "unknown", "fonts folder is unknown");
+        row("fonts folder is a file", "file", "is not a folder");
+        row("fonts folder cannot be created", "under a file", "could not be created");
+        row("font name taken by a folder", "taken", "holds a folder");
+        row("read-only folder", "read-only", notWritten);
+        row("read-only folder, replacing", "read-only", notWritten, true);
+        row("disk full", "full", notWritten);
+        row("disk full while replacing", "full", notWritten, true);
+        row("replace declined", "", "", true, false);
+        row("replace accepted", "", "", true);
     }
 
     void install()

@@ -36,8 +36,7 @@ const char *const SourceFonts[] = {
     "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
     "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
     "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf",
-    "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
-};
+    "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"};
 
 // Family names in several scripts. The collection draws Latin, Greek,
 // Cyrillic and, in DejaVu only, Armenian and Georgian, which no name has;
@@ -118,12 +117,9 @@ void FontSearchTest::noTextSearchesTheWholeCollection()
     QVERIFY(QTest::qWaitForWindowExposed(main));
     main->grab();
 
-    auto *find = main->findChild<QLineEdit *>(QStringLiteral("FontFind"));
-    QVERIFY(find);
-    const QString typed = QStringLiteral("Шр ԱԲ ქ 明한द Γρ");
-    for (const QChar character : typed) {
+    for (const QChar character : QStringLiteral("Шр ԱԲ ქ 明한द Γρ")) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(find, &press);
+        QApplication::sendEvent(main->FontFind, &press);
         main->grab();
     }
     main->AboutPro_Click();
@@ -137,10 +133,8 @@ void FontSearchTest::noTextSearchesTheWholeCollection()
             QStringLiteral("Qt sorted %1 faces for a fallback list").arg(largestUntrimmedSort)));
 
     // Characters that some installed font has are still drawn.
-    QVERIFY(drawsAll(find->font(), QStringLiteral("Шрифт ԱԲ ქ Γρ")));
-    auto *list = main->findChild<QListView *>(QStringLiteral("FontList"));
-    QVERIFY(list);
-    QVERIFY(drawsAll(list->font(), QStringLiteral("Γραμματοσειρά Шрифт")));
+    QVERIFY(drawsAll(main->FontFind->font(), QStringLiteral("Шрифт ԱԲ ქ Γρ")));
+    QVERIFY(drawsAll(main->FontList->font(), QStringLiteral("Γραμματοσειρά Шрифт")));
 }
 
 // The collection must be in place before Qt or fontconfig first look at fonts.
@@ -150,10 +144,9 @@ int main(int argc, char *argv[])
     const QDir root(dir.path());
     root.mkpath(QStringLiteral("fonts"));
     QStringList sources;
-    for (const char *file : SourceFonts) {
-        if (QFile::exists(QString::fromLatin1(file)))
-            sources.append(QString::fromLatin1(file));
-    }
+    for (const char *file : SourceFonts)
+        if (QFile::exists(QLatin1String(file)))
+            sources.append(QLatin1String(file));
     QByteArray renames;
     for (int i = 0; i < CollectionFaces && !sources.isEmpty(); ++i) {
         const QString file = root.filePath(QStringLiteral("fonts/f%1.ttf").arg(i));

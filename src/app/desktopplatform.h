@@ -8,8 +8,8 @@
 
 class FontCatalog;
 
-// The real desktop: fontconfig for fonts (through FontCatalog), the XDG folders, the desktop's default
-// handlers and Qt's standard dialogs.
+// The real desktop: fontconfig for fonts (through FontCatalog), the XDG folders, the desktop's
+// default handlers and Qt's standard dialogs.
 class DesktopPlatform : public Platform {
 public:
     DesktopPlatform();

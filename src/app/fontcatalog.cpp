@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
-#include <QObject>
 #include <QThread>
 #include <QWidget>
 
@@ -97,12 +96,12 @@ FontCatalog::FontCatalog(const QStringList &privateFontFiles)
         // collection is only read from here on. At the lowest priority the sort
         // takes only what the windows leave over; whoever needs its result
         // sooner waits for it at normal priority.
-        m_sorter.reset(QThread::create(
-            [this, config = m_all] { m_sortedInBackground = sortedForSansSerif(config); }));
-        m_sortedReceiver = std::make_unique<QObject>();
+        m_sorter.reset(
+            QThread::create([this, config = m_all] { m_sorted = sortedForSansSerif(config); }));
         // Nothing drawn before the fonts arrive lacked a character (that would
-        // have shown them at once), so no text needs shaping again.
-        QObject::connect(m_sorter.get(), &QThread::finished, m_sortedReceiver.get(),
+        // have shown them at once), so no text needs shaping again. The call is
+        // queued to the thread that made the catalog and dropped with m_sorter.
+        QObject::connect(m_sorter.get(), &QThread::finished, m_sorter.get(),
                          [this] { showPreferred(false); });
         m_sorter->start(QThread::IdlePriority);
     }
@@ -115,20 +114,16 @@ FontCatalog::FontCatalog(const QStringList &privateFontFiles)
 
 FontCatalog::~FontCatalog()
 {
-    m_sortedReceiver.reset();
-    if (m_sorter) {
+    if (m_sorter)
         m_sorter->wait();
-        if (!m_preferredSorted)
-            m_preferred = m_sortedInBackground;
-    }
     for (FcPattern *pattern : std::as_const(m_kept))
         FcPatternDestroy(pattern);
     for (const Faces &faces : std::as_const(m_privateFaces)) {
         for (FcPattern *pattern : faces)
             FcPatternDestroy(pattern);
     }
-    if (m_preferred)
-        FcFontSetDestroy(m_preferred);
+    if (m_sorted)
+        FcFontSetDestroy(m_sorted);
     if (m_keptCharacters)
         FcCharSetDestroy(m_keptCharacters);
     // Qt destroys the current configuration, the shown one, itself.
@@ -281,16 +276,12 @@ void FontCatalog::loadFamily(const QString &family)
 
 FcFontSet *FontCatalog::preferenceOrder()
 {
-    if (!m_preferredSorted) {
-        m_preferredSorted = true;
-        if (m_sorter) {
-            if (m_sorter->isRunning())
-                m_sorter->setPriority(QThread::NormalPriority);
-            m_sorter->wait();
-            m_preferred = m_sortedInBackground;
-        }
-    }
-    return m_preferred;
+    if (!m_sorter)
+        return nullptr;
+    if (m_sorter->isRunning())
+        m_sorter->setPriority(QThread::NormalPriority);
+    m_sorter->wait();
+    return m_sorted;
 }
 
 // Shows the fonts the system prefers, in its order: whole families while the

@@ -10,7 +10,6 @@
 
 #include <memory>
 
-class QObject;
 class QThread;
 struct _FcCharSet;
 struct _FcConfig;
@@ -84,10 +83,7 @@ private:
     // fonts are shown as soon as it is done, before anyone types a script the
     // windows lack, or at once when some text needs them earlier.
     std::unique_ptr<QThread> m_sorter;
-    _FcFontSet *m_sortedInBackground = nullptr; // the sorter's, until it ends
-    std::unique_ptr<QObject> m_sortedReceiver;
-    _FcFontSet *m_preferred = nullptr;
-    bool m_preferredSorted = false;
+    _FcFontSet *m_sorted = nullptr; // written by the sorter, read once it ends
     bool m_preferredShown = false;
     QSet<char32_t> m_undrawable;
     // Previewed families, oldest first.

@@ -107,9 +107,11 @@ def renamed_name_table(path, index, suffix):
                 text = record.toUnicode()
             except (UnicodeDecodeError, LookupError):
                 continue  # a name in an encoding fontTools cannot write back
-            joiner = "-" if record.nameID == 6 else " "
-            record.string = text + joiner + suffix if record.nameID != 6 \
-                else text.replace(" ", "") + joiner + suffix.replace(" ", "")
+            # A PostScript name has no spaces.
+            if record.nameID == 6:
+                record.string = text.replace(" ", "") + "-" + suffix
+            else:
+                record.string = text + " " + suffix
         kept.append(record)
     table.names = kept
     data = table.compile(font)

@@ -64,20 +64,19 @@ def search_table(rows):
         return
     print()
     print("Search and preview (keystroke to the window drawn, ms; search alone, µs)")
-    print("| collection | key median | key worst | worst key | CJK key | emoji key "
+    print("| collection | key median | key worst | worst key "
           "| search alone median | p99 | worst |")
-    print("|---|---:|---:|---|---:|---:|---:|---:|---:|")
+    print("|---|---:|---:|---|---:|---:|---:|")
     for kind, count, f in rows:
         ui = f["search"]["ui"] or {}
         keys = [k for k in ui.get("keys", []) if k["ms"] is not None]
         times = [k["ms"] for k in keys]
         worst = max(keys, key=lambda k: k["ms"]) if keys else None
         alone = f["search"]["alone"] or {}
-        print("| %s %d | %s | %s | %s | %s | %s | %s | %s | %s |" % (
+        print("| %s %d | %s | %s | %s | %s | %s | %s |" % (
             kind, count, ms(statistics.median(times)) if times else "n/a",
             ms(worst["ms"]) if worst else "n/a",
             ("'%s' in %s" % (worst["char"], worst["target"])) if worst else "n/a",
-            ms(ui.get("cjk_ms")), ms(ui.get("emoji_ms")),
             "%.3f" % alone["median_us"] if alone else "n/a",
             "%.3f" % alone["p99_us"] if alone else "n/a",
             "%.3f" % alone["worst_us"] if alone else "n/a"))

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Glyphory developers
 // SPDX-License-Identifier: MIT
-#include "app/desktopplatform.h"
+#include "platform/desktopplatform.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

@@ -7,9 +7,9 @@
 // growing with the square of the installed fonts. Qt builds one by sorting
 // fontconfig's current configuration untrimmed, so the size of the largest
 // such sort tells how much of the collection Qt was shown.
-#include "app/desktopplatform.h"
 #include "app/mainform.h"
 #include "app/readform.h"
+#include "platform/desktopplatform.h"
 #include "windows/aboutform.h"
 
 #include <QApplication>

@@ -5,8 +5,8 @@
 // takes the focus: what a user and a screen reader see from outside the program.
 #include "app/mainform.h"
 #include "app/readform.h"
-#include "app/twips.h"
 #include "runningprogram.h"
+#include "toolkit/twips.h"
 #include "windows/aboutform.h"
 #include "windows/forglyphory.h"
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Glyphory developers
 // SPDX-License-Identifier: MIT
-#include "app/clickables.h"
 #include "app/mainform.h"
 #include "app/readform.h"
 #include "runningprogram.h"
+#include "toolkit/linklabel.h"
 #include "windows/aboutform.h"
 #include "windows/forglyphory.h"
 

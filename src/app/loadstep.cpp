@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "loadstep.h"
 
-#include "app/platform.h"
 #include "browse/editcommands.h"
 #include "browse/fontbrowser.h"
 #include "browse/preview.h"
+#include "platform/platform.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Glyphory developers
 // SPDX-License-Identifier: MIT
-#include "app/clickables.h"
-#include "app/desktopplatform.h"
 #include "app/readform.h"
+#include "platform/desktopplatform.h"
+#include "toolkit/pictures.h"
 
 #include <QApplication>
 

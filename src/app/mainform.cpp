@@ -2,18 +2,18 @@
 // SPDX-License-Identifier: MIT
 #include "mainform.h"
 
-#include "app/clickables.h"
-#include "app/faces.h"
 #include "app/loadstep.h"
-#include "app/platform.h"
-#include "app/twips.h"
 #include "browse/editcommands.h"
 #include "browse/fontbrowser.h"
 #include "browse/preview.h"
 #include "install/installerpanel.h"
+#include "platform/platform.h"
 #include "shell/extrascommands.h"
 #include "shell/helpwindows.h"
 #include "shell/support.h"
+#include "toolkit/pictures.h"
+#include "toolkit/twips.h"
+#include "toolkit/windowfonts.h"
 #include "version.h"
 
 #include <QCloseEvent>

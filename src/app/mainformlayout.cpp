@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Glyphory developers
 // SPDX-License-Identifier: MIT
-#include "app/clickables.h"
-#include "app/layout.h"
 #include "app/mainform.h"
 #include "shell/helptexts.h"
+#include "toolkit/colours.h"
+#include "toolkit/imagebutton.h"
+#include "toolkit/layoutbuilder.h"
 #include "version.h"
 
 #include <QAction>

@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: MIT
 #include "readform.h"
 
-#include "app/clickables.h"
-#include "app/faces.h"
-#include "app/layout.h"
 #include "app/mainform.h"
-#include "app/platform.h"
-#include "app/twips.h"
+#include "platform/platform.h"
+#include "toolkit/imagebutton.h"
+#include "toolkit/layoutbuilder.h"
+#include "toolkit/pictures.h"
+#include "toolkit/placement.h"
+#include "toolkit/twips.h"
+#include "toolkit/windowfonts.h"
 #include "version.h"
 
 #include <QLabel>

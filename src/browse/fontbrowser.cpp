@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "fontbrowser.h"
 
-#include "app/clickables.h"
-#include "app/platform.h"
 #include "browse/editcommands.h"
 #include "browse/fontlistmodel.h"
 #include "browse/preview.h"
+#include "platform/platform.h"
+#include "toolkit/colours.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "preview.h"
 
-#include "app/clickables.h"
-#include "app/platform.h"
+#include "platform/platform.h"
+#include "toolkit/colours.h"
 
 #include <QCheckBox>
 #include <QListWidget>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "installerpanel.h"
 
-#include "app/platform.h"
 #include "install/fontinstaller.h"
+#include "platform/platform.h"
 #include "shell/winfontfolder.h"
 
 #include <QLineEdit>

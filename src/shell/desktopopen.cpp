@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "desktopopen.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

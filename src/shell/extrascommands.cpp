@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "extrascommands.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "shell/winfontfolder.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "winfontfolder.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "shell/desktopopen.h"
 
 #include <QCoreApplication>

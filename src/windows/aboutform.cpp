@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "aboutform.h"
 
-#include "app/layout.h"
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "shell/addresses.h"
 #include "shell/support.h"
 #include "shell/winfontfolder.h"
+#include "toolkit/layoutbuilder.h"
 #include "version.h"
 
 #include <QLabel>

@@ -2,13 +2,14 @@
 // SPDX-License-Identifier: MIT
 #include "forglyphory.h"
 
-#include "app/clickables.h"
-#include "app/layout.h"
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "shell/addresses.h"
 #include "shell/desktopopen.h"
 #include "shell/support.h"
 #include "shell/winfontfolder.h"
+#include "toolkit/imagebutton.h"
+#include "toolkit/layoutbuilder.h"
+#include "toolkit/pictures.h"
 #include "windows/composemail.h"
 
 #include <QRegularExpression>

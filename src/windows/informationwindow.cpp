@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "informationwindow.h"
 
-#include "app/clickables.h"
-#include "app/twips.h"
+#include "toolkit/placement.h"
+#include "toolkit/twips.h"
 
 #include <QKeyEvent>
 

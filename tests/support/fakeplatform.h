@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 #include <QList>
 #include <QUrl>

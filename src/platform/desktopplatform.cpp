@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "desktopplatform.h"
 
-#include "app/fontcatalog.h"
+#include "platform/fontcatalog.h"
 
 #include <QColorDialog>
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/faces.h"
+#include "toolkit/windowfonts.h"
 
 #include <QHash>
 #include <QSet>

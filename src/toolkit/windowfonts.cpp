@@ -1,12 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Glyphory developers
 // SPDX-License-Identifier: MIT
-#include "faces.h"
+#include "windowfonts.h"
 
-#include "platform.h"
+#include "platform/platform.h"
 
 #include <QApplication>
 
-QFont faceFont(Platform &platform, const QString &face, qreal points, FaceStyles styles)
+    QFont
+    faceFont(Platform &platform, const QString &face, qreal points, FaceStyles styles)
 {
     QFont font(platform.resolveFamily(face));
     font.setPointSizeF(points);

@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Glyphory developers
 // SPDX-License-Identifier: MIT
-#include "layout.h"
+#include "layoutbuilder.h"
 
-#include "app/clickables.h"
-#include "app/twips.h"
+#include "toolkit/colours.h"
+#include "toolkit/imagebutton.h"
+#include "toolkit/linklabel.h"
+#include "toolkit/pictures.h"
+#include "toolkit/twips.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -14,38 +17,39 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-namespace {
+    namespace
+{
 
-// Paints its text itself so that it can break anywhere, even inside a word: a name
-// of any length then fits the width it is given.
-class WrapAnywhereLabel final : public QLabel {
-public:
-    using QLabel::QLabel;
+    // Paints its text itself so that it can break anywhere, even inside a word: a name
+    // of any length then fits the width it is given.
+    class WrapAnywhereLabel final : public QLabel {
+    public:
+        using QLabel::QLabel;
 
-protected:
-    void paintEvent(QPaintEvent *) override
+    protected:
+        void paintEvent(QPaintEvent *) override
+        {
+            QPainter painter(this);
+            painter.setPen(palette().color(foregroundRole()));
+            painter.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere,
+                             text());
+        }
+    };
+
+    QWidget *fitted(QLabel * label, const QRect &box)
     {
-        QPainter painter(this);
-        painter.setPen(palette().color(foregroundRole()));
-        painter.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere,
-                         text());
+        label->setTextFormat(Qt::PlainText);
+        label->move(box.topLeft());
+        label->adjustSize();
+        return label;
     }
-};
 
-QWidget *fitted(QLabel *label, const QRect &box)
-{
-    label->setTextFormat(Qt::PlainText);
-    label->move(box.topLeft());
-    label->adjustSize();
-    return label;
-}
-
-QFrame *frame(QWidget *parent, int style)
-{
-    auto *frame = new QFrame(parent);
-    frame->setFrameStyle(style);
-    return frame;
-}
+    QFrame *frame(QWidget * parent, int style)
+    {
+        auto *frame = new QFrame(parent);
+        frame->setFrameStyle(style);
+        return frame;
+    }
 
 } // namespace
 

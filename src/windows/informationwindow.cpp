@@ -5,6 +5,7 @@
 #include "toolkit/placement.h"
 #include "toolkit/twips.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 
 InformationWindow::InformationWindow(Platform &platform, QWidget *mainForm, const QString &name,
@@ -52,4 +53,12 @@ void InformationWindow::keyPressEvent(QKeyEvent *event)
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+// Left to Qt, the close would hide the window and leave the main window disabled
+// for good. The window is not closed, only hidden, as its own control does it.
+void InformationWindow::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    returnToMainForm();
 }

@@ -8,8 +8,9 @@ class Platform;
 
 // A small fixed window that the main window shows after disabling itself, so that
 // the pair behaves like a modal dialog while the event loop runs on. It has no close
-// button: its own close control, Enter or Escape gives the main window back. The
-// window is only ever hidden, never destroyed, and shows again as it was.
+// button: its own close control, Enter or Escape gives the main window back, and so
+// does a close from the window manager (Alt+F4, a panel's or a compositor's close).
+// The window is only ever hidden, never destroyed, and shows again as it was.
 class InformationWindow : public QWidget {
     Q_OBJECT
 protected:
@@ -27,6 +28,7 @@ protected:
 
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     Platform &m_platform;

@@ -172,7 +172,7 @@ private slots:
     }
 
     // Each clickable label and image is named to a screen reader by its caption or
-    // tooltip, and shows a mark while it has the focus.
+    // tooltip, takes the focus from Tab only, and shows a mark while it has it.
     void accessibleAndMarked_data()
     {
         QTest::addColumn<QString>("window");
@@ -211,6 +211,13 @@ private slots:
         QTEST(int(face->role()), "role");
         QTEST(face->text(QAccessible::Name), "name");
         QVERIFY(face->state().focusable);
+
+        // The mouse leaves the focus where it was, so a text box keeps its caret and
+        // selection. Released off the control, the press does nothing else.
+        QWidget *before = QApplication::focusWidget();
+        QTest::mousePress(widget, Qt::LeftButton);
+        QTest::mouseRelease(widget, Qt::LeftButton, {}, QPoint(-5, -5));
+        QCOMPARE(QApplication::focusWidget(), before);
 
         shown->setFocus();
         const QImage unmarked = widget->grab().toImage();

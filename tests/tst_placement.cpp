@@ -109,14 +109,8 @@ private slots:
         for (const auto &[name, place] : places)
             QCOMPARE(main->findChild<QWidget *>(name)->geometry(), place);
         const QString text = main->BigText->toPlainText();
-        main->PASS->setFocus();
-        const QStringList forward{"FontList",  "Sizelist", "Bold",     "Italic",   "Underline",
-                                  "Strikeout", "BigText",  "FontPath", "Command2", "Command1",
-                                  "Command3",  "Command4", "FontFind", "PASS"};
-        QCOMPARE(walk(main, Qt::Key_Tab, Qt::NoModifier, int(forward.size())), forward);
-        QStringList backward(forward.rbegin() + 1, forward.rend());
-        backward << QStringLiteral("PASS");
-        QCOMPARE(walk(main, Qt::Key_Backtab, Qt::ShiftModifier, int(backward.size())), backward);
+        // Where Tab goes is tested with the rest of the keyboard; here only that it
+        // leaves the preview text as it was.
         main->BigText->setFocus();
         QTest::keyClick(main->BigText, Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(main->BigText->toPlainText(), text);
@@ -141,15 +135,10 @@ private slots:
             // where Tahoma is missing; the links stay where the layout puts them anyway.
             const QWidget *link = window->findChild<QWidget *>(about ? "Label6" : "Label8");
             QCOMPARE(link->mapTo(window, QPoint()).x(), twips(about ? 1170 : 1770 + 210));
-            // The feedback window has no control that takes the focus.
             QWidget *start = QApplication::focusWidget();
-            if (!start) {
-                QCOMPARE(focusChain(window, window), QStringList());
-            } else {
-                QCOMPARE(start->window(), window);
-                const QStringList chain = focusChain(window, start);
-                QCOMPARE(walk(window, Qt::Key_Tab, Qt::NoModifier, int(chain.size())), chain);
-            }
+            QCOMPARE(start->window(), window);
+            const QStringList chain = focusChain(window, start);
+            QCOMPARE(walk(window, Qt::Key_Tab, Qt::NoModifier, int(chain.size())), chain);
             window->hide();
         }
         // The user name is read once, and shown whole 300 characters long: wrapped inside

@@ -16,6 +16,7 @@
 #include "toolkit/windowfonts.h"
 #include "version.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
@@ -23,6 +24,8 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QTimer>
+
+#include <algorithm>
 
 MainForm::MainForm(Platform &platform, QWidget *parent)
     : QMainWindow(parent)
@@ -65,41 +68,82 @@ MainForm::MainForm(Platform &platform, QWidget *parent)
 
 MainForm::~MainForm() = default;
 
+namespace {
+
+// The keypad's keys count as their twins on the main keyboard, as they do for the
+// shortcuts themselves: the keypad's Delete is the Delete command too.
+bool isMenuShortcut(const QList<QAction *> &commands, const QKeyEvent *key)
+{
+    const QKeySequence pressed(key->keyCombination().toCombined() & ~Qt::KeypadModifier);
+    return std::any_of(commands.cbegin(), commands.cend(), [&pressed](const QAction *action) {
+        return !action->shortcut().isEmpty() && action->shortcut() == pressed;
+    });
+}
+
+// A line edit selects its whole text when Tab brings the focus and drops its
+// selection when Tab takes the focus away. The search box does neither: what is
+// typed after Tab joins the text it holds, caret at the end, and a toolbar image
+// reached with Tab still finds the selection to act on. The box is handed the
+// focus change as one made for another reason, which it takes without either.
+bool passTabFocusKeepingText(QLineEdit *box, const QFocusEvent *event)
+{
+    if (event->reason() != Qt::TabFocusReason && event->reason() != Qt::BacktabFocusReason)
+        return false;
+    const bool entering = event->type() == QEvent::FocusIn;
+    QFocusEvent untabbed(event->type(),
+                         entering ? Qt::OtherFocusReason : Qt::ActiveWindowFocusReason);
+    static_cast<QObject *>(box)->event(&untabbed);
+    if (entering)
+        box->end(false);
+    return true;
+}
+
+} // namespace
+
 // Menu shortcuts win over the text boxes' own editing keys (Ctrl+Z, Ctrl+A, Del
 // and the rest): the box is told the key is not its own, so the window's command
-// runs on the edit target instead.
+// runs on the edit target instead. Entering or clicking the two editable boxes
+// names the edit target.
 bool MainForm::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::ShortcutOverride: {
-        auto *key = static_cast<QKeyEvent *>(event);
-        const QKeySequence pressed(key->keyCombination());
-        for (const QAction *action : std::as_const(m_commands)) {
-            if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
-                event->ignore();
-                return true;
-            }
+    case QEvent::ShortcutOverride:
+        if (isMenuShortcut(m_commands, static_cast<QKeyEvent *>(event))) {
+            event->ignore();
+            return true;
         }
         break;
-    }
     case QEvent::FocusIn:
+        noteFocus(watched);
+        [[fallthrough]];
+    case QEvent::FocusOut:
         if (watched == FontFind)
-            FontFind_GotFocus();
-        else if (watched == BigText)
-            BigText_GotFocus();
+            return passTabFocusKeepingText(FontFind, static_cast<QFocusEvent *>(event));
         break;
     case QEvent::MouseButtonRelease:
-        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            if (watched == FontFind)
-                FontFind_Click();
-            else if (watched == BigText->viewport())
-                BigText_Click();
-        }
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            noteClick(watched);
         break;
     default:
         break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainForm::noteFocus(const QObject *box)
+{
+    if (box == FontFind)
+        FontFind_GotFocus();
+    else if (box == BigText)
+        BigText_GotFocus();
+}
+
+void MainForm::noteClick(const QObject *box)
+{
+    if (box == FontFind)
+        FontFind_Click();
+    else if (box == BigText->viewport())
+        BigText_Click();
 }
 
 void MainForm::closeEvent(QCloseEvent *event)

@@ -158,6 +158,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The filter's calls to the boxes' focus and click handlers.
+    void noteFocus(const QObject *box);
+    void noteClick(const QObject *box);
     void buildLayout();
     void takeControls(const LayoutBuilder &controls);
     void buildMenus();

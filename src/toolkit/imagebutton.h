@@ -5,8 +5,9 @@
 #include <QAbstractButton>
 #include <QPixmap>
 
-// A 16 x 16 picture that acts as a button. It never takes the keyboard focus, so
-// the text box the user works in keeps its caret and selection.
+// A 16 x 16 picture that acts as a button. A mouse click leaves the keyboard focus
+// where it was, so the text box the user works in keeps its caret and selection;
+// Tab reaches it, and Enter or Space then acts as the click.
 class ImageButton : public QAbstractButton {
     Q_OBJECT
 public:
@@ -15,6 +16,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QPixmap m_picture;

@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: MIT
 #include "linklabel.h"
 
+#include "toolkit/focusmark.h"
 #include "toolkit/pictures.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace {
@@ -57,6 +59,7 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent)
     Q_UNUSED(registered);
     setCursor(handCursor());
     setTextFormat(Qt::PlainText);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)
@@ -71,4 +74,19 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
     m_pressed = false;
     if (click)
         emit clicked();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    if (isActivationKey(event))
+        emit clicked();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus())
+        drawFocusMark(this);
 }

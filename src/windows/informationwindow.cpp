@@ -5,6 +5,7 @@
 #include "toolkit/placement.h"
 #include "toolkit/twips.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 
 InformationWindow::InformationWindow(Platform &platform, QWidget *mainForm, const QString &name,
@@ -51,5 +52,25 @@ void InformationWindow::keyPressEvent(QKeyEvent *event)
         break;
     default:
         QWidget::keyPressEvent(event);
+    }
+}
+
+// Left to Qt, the close would hide the window and leave the main window disabled
+// for good. The window is not closed, only hidden, as its own control does it.
+void InformationWindow::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    returnToMainForm();
+}
+
+void InformationWindow::orderTabStops(std::initializer_list<const char *> names)
+{
+    QWidget *previous = nullptr;
+    for (const char *name : names) {
+        auto *control = findChild<QWidget *>(QLatin1String(name));
+        Q_ASSERT(control);
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
     }
 }

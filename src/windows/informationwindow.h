@@ -4,12 +4,15 @@
 
 #include <QWidget>
 
+#include <initializer_list>
+
 class Platform;
 
 // A small fixed window that the main window shows after disabling itself, so that
 // the pair behaves like a modal dialog while the event loop runs on. It has no close
-// button: its own close control, Enter or Escape gives the main window back. The
-// window is only ever hidden, never destroyed, and shows again as it was.
+// button: its own close control, Enter or Escape gives the main window back, and so
+// does a close from the window manager (Alt+F4, a panel's or a compositor's close).
+// The window is only ever hidden, never destroyed, and shows again as it was.
 class InformationWindow : public QWidget {
     Q_OBJECT
 protected:
@@ -24,9 +27,12 @@ protected:
     virtual void Form_Load() {}
     // Enables the main window, brings it to the front and hides this window.
     void returnToMainForm();
+    // Tab visits the named controls in this order, and then comes back to the first.
+    void orderTabStops(std::initializer_list<const char *> names);
 
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     Platform &m_platform;

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
 
 #include <cerrno>
@@ -32,7 +33,7 @@ QList<Place> places()
                        QString::number(::geteuid()),
                    true});
     const QString cache = UserFolders::cacheHome();
-    if (!cache.isEmpty() && QDir().mkpath(cache))
+    if (!cache.isEmpty())
         places.append({cache + QStringLiteral("/glyphory"), true});
     return places;
 }
@@ -59,7 +60,8 @@ int keepIf(bool keep, int fd)
 int openFolder(const Place &place)
 {
     const QByteArray path = QFile::encodeName(place.folder);
-    if (place.create && ::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
+    if (place.create && (!QDir().mkpath(QFileInfo(place.folder).path()) ||
+                         (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)))
         return -1;
     const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     return keepIf(fd >= 0 && onlyMine(fd, S_IFDIR), fd);

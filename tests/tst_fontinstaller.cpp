@@ -22,7 +22,8 @@ bool writeFile(const QString &path, const QByteArray &data)
 }
 
 // Every entry with its contents, hidden ones too, so that a temporary file left
-// behind shows. A file standing where the folder should be shows as itself.
+// behind shows. A file standing where the folder should be shows as itself, and a
+// link as a link, so that writing through it shows.
 QMap<QString, QByteArray> folderState(const QString &path)
 {
     const QFileInfo place(path);
@@ -33,7 +34,9 @@ QMap<QString, QByteArray> folderState(const QString &path)
     QMap<QString, QByteArray> state;
     for (const QFileInfo &entry : entries) {
         QFile file(entry.filePath());
-        state.insert(entry.fileName(), entry.isDir()                    ? "<folder>"
+        state.insert(entry.fileName(), entry.isSymLink()
+                                           ? "<link to " + entry.symLinkTarget().toUtf8() + '>'
+                                       : entry.isDir()                  ? "<folder>"
                                        : file.open(QIODevice::ReadOnly) ? file.readAll()
                                                                         : "<unreadable>");
     }
@@ -79,20 +82,23 @@ private slots:
         QTest::addColumn<QString>("name");
         // What goes wrong first; a path starting with "/" is installed instead of the font.
         QTest::addColumn<QString>("setup");
-        QTest::addColumn<bool>("existing"); // a font of the same name is installed already
+        // What the fonts folder holds under the font's name: nothing, a "font", a "link"
+        // to a file outside or a "dangling link".
+        QTest::addColumn<QString>("entry");
         QTest::addColumn<bool>("answerYes");
         QTest::addColumn<QString>("reason"); // empty when the font goes in, or the user says no
-        // Font.ttf unless the row names the font; no font of its name installed yet, and
+        // Font.ttf unless the row names the font; nothing of its name installed yet, and
         // yes to any question.
         const auto row = [](const char *tag, const char *setup, const char *reason,
-                            bool existing = false, bool answerYes = true,
+                            const char *entry = "", bool answerYes = true,
                             const char *name = "Font.ttf") {
-            QTest::newRow(tag) << QString::fromUtf8(name) << QString::fromUtf8(setup) << existing
-                               << answerYes << QString::fromUtf8(reason);
+            QTest::newRow(tag) << QString::fromUtf8(name) << QString::fromUtf8(setup)
+                               << QString::fromUtf8(entry) << answerYes
+                               << QString::fromUtf8(reason);
         };
         for (const char *name : {"My Font Bold Italic.ttf", "Say \"Hi\" O'Brien.ttf",
                                  "Ünïcødé 字体.otf", "-rf.ttf", "100%1 %2.ttf"})
-            row(name, "", "", false, true, name);
+            row(name, "", "", "", true, name);
         const char *notWritten = "could not be written";
         row("no fonts folder yet", "fresh", "");
         row("source deleted", "deleted", "could not be found");
@@ -105,25 +111,40 @@ private slots:
         row("fonts folder cannot be created", "under a file", "could not be created");
         row("font name taken by a folder", "taken", "holds a folder");
         row("read-only folder", "read-only", notWritten);
-        row("read-only folder, replacing", "read-only", notWritten, true);
+        row("read-only folder, replacing", "read-only", notWritten, "font");
         row("disk full", "full", notWritten);
-        row("disk full while replacing", "full", notWritten, true);
-        row("replace declined", "", "", true, false);
-        row("replace accepted", "", "", true);
+        row("disk full while replacing", "full", notWritten, "font");
+        row("replace declined", "", "", "font", false);
+        row("replace accepted", "", "", "font");
+        row("link replaced, not written through", "", "", "link");
+        row("dangling link replaced", "", "", "dangling link");
+        row("dangling link kept", "", "", "dangling link", false);
+        // Another program writes a file of the font's name while the copy runs.
+        row("name taken during the copy, kept", "race", "", "", false);
+        row("name taken during the copy, replaced", "race", "");
+        // Data folders that look like web or mail addresses are folders all the same.
+        row("web address as data folder", "https://evil.example/x", "");
+        row("mail address as data folder", "mailto:x", "");
     }
 
     void install()
     {
         QFETCH(QString, name);
         QFETCH(QString, setup);
-        QFETCH(bool, existing);
+        QFETCH(QString, entry);
         QFETCH(bool, answerYes);
         QFETCH(QString, reason);
         const bool installs = reason.isEmpty() && answerYes;
+        const bool asked = !entry.isEmpty() || setup == QLatin1String("race");
         const bool root = ::geteuid() == 0;
         QTemporaryDir dir;
+        const QString home = QDir::currentPath();
         FakePlatform platform;
         platform.windows = dir.filePath(QStringLiteral("share"));
+        if (setup.contains(u':')) {
+            QVERIFY(QDir::setCurrent(dir.path()));
+            platform.windows = setup;
+        }
         platform.answerYes = answerYes;
         const QString fonts = platform.windows + QStringLiteral("/fonts");
         // Several copy buffers long, and more than the small disk below holds.
@@ -141,6 +162,7 @@ private slots:
             QFile::setPermissions(fonts, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             if (smallDisk)
                 ::umount2(mountPoint.constData(), MNT_DETACH);
+            QDir::setCurrent(home);
         });
         if (!QStringList{"fresh", "file", "under a file"}.contains(setup)) {
             QVERIFY(QDir().mkpath(fonts));
@@ -148,10 +170,19 @@ private slots:
                 (!root || ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0))
                 QSKIP("A full or read-only disk is made with a small tmpfs, which needs root.");
             QVERIFY(writeFile(fonts + QStringLiteral("/Other.ttf"), QByteArray(16 * 1024, 'o')));
-            if (existing)
-                QVERIFY(writeFile(fonts + u'/' + name, QByteArray(16 * 1024, 'e')));
         }
-        if (setup == QLatin1String("deleted"))
+        const QString installed = fonts + u'/' + name;
+        const QString outside = dir.filePath(QStringLiteral("outside"));
+        if (entry == QLatin1String("font"))
+            QVERIFY(writeFile(installed, QByteArray(16 * 1024, 'e')));
+        else if (entry == QLatin1String("link"))
+            QVERIFY(writeFile(outside, "outside") && QFile::link(outside, installed));
+        else if (entry == QLatin1String("dangling link"))
+            QVERIFY(QFile::link(outside, installed));
+        const QByteArray racer(8 * 1024, 'r');
+        if (setup == QLatin1String("race"))
+            platform.beforePlacing = [&](const QString &) { writeFile(installed, racer); };
+        else if (setup == QLatin1String("deleted"))
             QVERIFY(QFile::remove(source));
         else if (setup == QLatin1String("unknown"))
             platform.windows.clear();
@@ -160,28 +191,39 @@ private slots:
         else if (setup == QLatin1String("under a file"))
             QVERIFY(writeFile(platform.windows, "not a folder"));
         else if (setup == QLatin1String("taken"))
-            QVERIFY(QDir().mkpath(fonts + u'/' + name));
+            QVERIFY(QDir().mkpath(installed));
         else if (setup == QLatin1String("read-only"))
             QVERIFY(smallDisk ? ::mount("tmpfs", mountPoint.constData(), "tmpfs",
                                         MS_REMOUNT | MS_RDONLY, nullptr) == 0
                               : QFile::setPermissions(fonts, QFile::ReadOwner | QFile::ExeOwner));
         const auto before = folderState(fonts);
+        const auto outsideBefore = folderState(outside);
         const QString font = QFileInfo(source).fileName();
 
         QCOMPARE(FontInstaller::installFont(platform, nullptr, source), installs);
 
         auto after = before;
+        if (setup == QLatin1String("race"))
+            after.insert(font, racer);
         if (installs) {
             after.insert(font, data);
             QCOMPARE(folderState(source).value(font), data);
         }
         QCOMPARE(folderState(fonts), after);
+        // Nothing outside the fonts folder is written, whatever a link there leads to.
+        QCOMPARE(folderState(outside), outsideBefore);
         QCOMPARE(platform.opened,
-                 installs ? QList<QUrl>{QUrl::fromLocalFile(fonts)} : QList<QUrl>{});
+                 installs ? QList<QUrl>{QUrl::fromLocalFile(QFileInfo(fonts).absoluteFilePath())}
+                          : QList<QUrl>{});
         // A declined replacement needs no box after the question.
-        QCOMPARE(platform.messages.size(), int(existing) + int(installs || !reason.isEmpty()));
-        if (existing)
-            QVERIFY(platform.messages.first().question && !platform.messages.first().yesIsDefault);
+        QCOMPARE(platform.messages.size(), int(asked) + int(installs || !reason.isEmpty()));
+        if (asked) {
+            const FakePlatform::Message question = platform.messages.first();
+            QVERIFY(question.question && !question.yesIsDefault);
+            // A link that leads nowhere is no font.
+            QCOMPARE(question.text.contains("holds a font named " + font),
+                     entry != QLatin1String("dangling link"));
+        }
         const QString told =
             platform.messages.isEmpty() ? QString() : platform.messages.last().text;
         if (installs) {

@@ -2,19 +2,16 @@
 // SPDX-License-Identifier: MIT
 #include "fontinstaller.h"
 
+#include "install/fontcopy.h"
 #include "platform/platform.h"
 #include "shell/winfontfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
 namespace {
-
-// Fonts run to several megabytes; a fixed buffer keeps the copy's memory flat.
-constexpr qint64 chunkSize = 256 * 1024;
 
 QString tr(const char *text)
 {
@@ -26,76 +23,179 @@ QString native(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-void tell(Platform &platform, QWidget *parent, const QString &text)
+QString title()
 {
-    platform.information(parent, QStringLiteral("Glyphory"), text);
+    return QStringLiteral("Glyphory");
 }
 
-bool refuse(Platform &platform, QWidget *parent, const QString &font, const QString &reason)
+// What stands in the fonts folder under the font's name.
+enum class Entry { None, Font, BrokenLink, Folder, Other, SameFile };
+
+Entry entryAt(const QString &destination, const QFileInfo &source)
 {
-    tell(platform, parent, tr("The font %1 was not installed.\n\n%2").arg(font, reason));
-    return false;
+    const QFileInfo entry(destination);
+    if (entry.isSymLink() && !entry.exists())
+        return Entry::BrokenLink;
+    if (!entry.exists())
+        return Entry::None;
+    if (entry.isDir())
+        return Entry::Folder;
+    if (!entry.isFile())
+        return Entry::Other;
+    if (entry.canonicalFilePath() == source.canonicalFilePath())
+        return Entry::SameFile;
+    return Entry::Font;
 }
 
-QString writeFailure(const QString &destination, const QString &error)
-{
-    return tr("\"%1\" could not be written (%2). Nothing in your fonts folder was changed.")
-        .arg(native(destination), error);
-}
-
-// Returns why the copy failed, or an empty text when it succeeded.
-QString copyFile(const QString &sourcePath, const QString &destination)
-{
-    QFile source(sourcePath);
-    if (!source.open(QIODevice::ReadOnly))
-        return tr("\"%1\" could not be read (%2).").arg(native(sourcePath), source.errorString());
-    const qint64 expected = source.size();
-
-    // The copy goes to a temporary file beside the destination and is renamed into
-    // place only when complete, so a full disk or a crash never leaves a truncated
-    // font behind, and a font already installed under this name stays whole.
-    QSaveFile target(destination);
-    target.setDirectWriteFallback(false);
-    if (!target.open(QIODevice::WriteOnly))
-        return writeFailure(destination, target.errorString());
-
-    QByteArray chunk(chunkSize, Qt::Uninitialized);
-    qint64 copied = 0;
-    for (;;) {
-        const qint64 got = source.read(chunk.data(), chunkSize);
-        if (got < 0) {
-            const QString error = source.errorString();
-            target.cancelWriting();
-            return tr("\"%1\" could not be read (%2). Nothing in your fonts folder was changed.")
-                .arg(native(sourcePath), error);
-        }
-        if (got == 0)
-            break;
-        // A full disk first shows as a short write without an error; writing the
-        // rest then fails with the reason the user needs to see.
-        for (qint64 written = 0; written < got;) {
-            const qint64 step = target.write(chunk.constData() + written, got - written);
-            if (step <= 0) {
-                const QString error = target.errorString();
-                target.cancelWriting();
-                return writeFailure(destination, error);
-            }
-            written += step;
-        }
-        copied += got;
-        // A source that keeps growing would otherwise be copied for ever.
-        if (copied > expected)
-            break;
+// One press of Install: the chosen file, where it goes, and what the user is told.
+class Installation {
+public:
+    Installation(Platform &platform, QWidget *parent, const QString &fontPath)
+        : m_platform(platform)
+        , m_parent(parent)
+        , m_source(fontPath)
+        , m_fileName(m_source.fileName())
+    {
     }
-    if (copied != expected) {
-        target.cancelWriting();
-        return tr("\"%1\" changed while it was being copied. Nothing in your fonts folder was "
-                  "changed.")
-            .arg(native(sourcePath));
+
+    bool run();
+
+private:
+    QString sourceProblem() const;
+    QString prepareFolder();
+    bool mayReplace(Entry entry);
+    bool place(QTemporaryFile &copy, bool replace);
+    void tell(const QString &text) { m_platform.information(m_parent, title(), text); }
+    bool refuse(const QString &reason);
+
+    Platform &m_platform;
+    QWidget *m_parent;
+    // The name comes from the path itself, never from an earlier dialog, so the
+    // installed file is always the one the user sees chosen.
+    const QFileInfo m_source;
+    const QString m_fileName;
+    QString m_folder, m_destination;
+};
+
+bool Installation::run()
+{
+    if (const QString problem = sourceProblem(); !problem.isEmpty())
+        return refuse(problem);
+    if (const QString problem = prepareFolder(); !problem.isEmpty())
+        return refuse(problem);
+    const Entry entry = entryAt(m_destination, m_source);
+    // Copying the installed file onto itself would gain nothing and risk it.
+    if (entry == Entry::SameFile) {
+        tell(tr("The font %1 is already in your fonts folder \"%2\".")
+                 .arg(m_fileName, native(m_folder)));
+        return true;
     }
-    if (!target.commit())
-        return writeFailure(destination, target.errorString());
+    if (!mayReplace(entry))
+        return false;
+
+    // The copy goes to a temporary file beside the destination and takes the
+    // font's name only when complete, so a full disk or a crash never leaves a
+    // truncated font behind, and a font already installed stays whole till then.
+    QTemporaryFile copy(m_folder + QStringLiteral("/.glyphory-XXXXXX"));
+    if (const QString problem = FontCopy::copy(m_source.filePath(), copy, m_destination);
+        !problem.isEmpty())
+        return refuse(problem);
+    if (!place(copy, entry != Entry::None))
+        return false;
+
+    tell(tr("Your selected font %1 has been successfully installed, You must restart the "
+            "Glyphory application in order to active the font.")
+             .arg(m_fileName));
+    WinFontFolder::OpenFolder(m_platform, m_parent, m_folder);
+    return true;
+}
+
+QString Installation::sourceProblem() const
+{
+    if (!m_source.exists()) {
+        return tr("\"%1\" could not be found. It may have been moved or deleted.")
+            .arg(native(m_source.filePath()));
+    }
+    // Folders, devices and pipes are no fonts; reading one could block or never end.
+    if (!m_source.isFile() || m_fileName.isEmpty())
+        return tr("\"%1\" is a folder or a device, not a font file.")
+            .arg(native(m_source.filePath()));
     return {};
+}
+
+QString Installation::prepareFolder()
+{
+    const QString windows = m_platform.windowsFolder();
+    if (windows.isEmpty()) {
+        return tr("Your fonts folder is unknown, because the folder for your personal data files "
+                  "could not be determined. Check that your HOME folder is set.");
+    }
+    m_folder = windows + QLatin1Char('/') + m_platform.fontsFolderName();
+    m_destination = m_folder + QLatin1Char('/') + m_fileName;
+    // A fresh account has no fonts folder until its first font goes in.
+    if (QDir().mkpath(m_folder))
+        return {};
+    return QFileInfo::exists(m_folder)
+               ? tr("\"%1\" is not a folder.").arg(native(m_folder))
+               : tr("The fonts folder \"%1\" could not be created.").arg(native(m_folder));
+}
+
+// Nothing in the fonts folder is replaced unless the user said so; folders and
+// other things that are no files are never replaced.
+bool Installation::mayReplace(Entry entry)
+{
+    switch (entry) {
+    case Entry::None:
+        return true;
+    case Entry::Folder:
+        return refuse(tr("Your fonts folder holds a folder named %1, which was left as it is.")
+                          .arg(m_fileName));
+    case Entry::Other:
+        return refuse(tr("Your fonts folder holds a device or pipe named %1, which was left as it "
+                         "is.")
+                          .arg(m_fileName));
+    case Entry::BrokenLink:
+        return m_platform.askYesNo(m_parent, title(),
+                                   tr("Your fonts folder holds a broken link named %1, which "
+                                      "leads to no file.\n\nDo you want to replace it?")
+                                       .arg(m_fileName),
+                                   false);
+    case Entry::Font:
+    case Entry::SameFile:
+        break;
+    }
+    return m_platform.askYesNo(
+        m_parent, title(),
+        tr("Your fonts folder already holds a font named %1.\n\nDo you want to replace it?")
+            .arg(m_fileName),
+        false);
+}
+
+// Without the user's yes the copy only takes a free name; a file that took the
+// name while the copy ran is asked about like one that was there before.
+bool Installation::place(QTemporaryFile &copy, bool replace)
+{
+    QString error;
+    Platform::Placed placed = m_platform.placeFile(copy.fileName(), m_destination, replace, &error);
+    if (placed == Platform::Placed::NameTaken) {
+        const Entry entry = entryAt(m_destination, m_source);
+        if (!mayReplace(entry))
+            return false;
+        placed = m_platform.placeFile(copy.fileName(), m_destination, entry != Entry::None, &error);
+        if (placed == Platform::Placed::NameTaken)
+            error = tr("another program keeps writing it");
+    }
+    if (placed != Platform::Placed::Done)
+        return refuse(FontCopy::writeFailure(m_destination, error));
+    copy.setAutoRemove(false);
+    return true;
+}
+
+bool Installation::refuse(const QString &reason)
+{
+    const QString font = m_fileName.isEmpty() ? native(m_source.filePath()) : m_fileName;
+    tell(tr("The font %1 was not installed.\n\n%2").arg(font, reason));
+    return false;
 }
 
 } // namespace
@@ -111,72 +211,5 @@ bool FontInstaller::installFont(Platform &platform, QWidget *parent, const QStri
 {
     if (fontPath.isEmpty())
         return false;
-
-    // The name comes from the path itself, never from an earlier dialog, so the
-    // installed file is always the one the user sees chosen.
-    const QFileInfo source(fontPath);
-    const QString fileName = source.fileName();
-    const QString font = fileName.isEmpty() ? native(fontPath) : fileName;
-    if (!source.exists()) {
-        return refuse(platform, parent, font,
-                      tr("\"%1\" could not be found. It may have been moved or deleted.")
-                          .arg(native(fontPath)));
-    }
-    // Folders, devices and pipes are no fonts; reading one could block or never end.
-    if (!source.isFile() || fileName.isEmpty()) {
-        return refuse(platform, parent, font,
-                      tr("\"%1\" is a folder or a device, not a font file.").arg(native(fontPath)));
-    }
-
-    const QString windows = platform.windowsFolder();
-    if (windows.isEmpty()) {
-        return refuse(platform, parent, font,
-                      tr("Your fonts folder is unknown, because the folder for your personal "
-                         "data files could not be determined. Check that your HOME folder is "
-                         "set."));
-    }
-    const QString folder = windows + QLatin1Char('/') + platform.fontsFolderName();
-    // A fresh account has no fonts folder until its first font goes in.
-    if (!QDir().mkpath(folder)) {
-        return refuse(
-            platform, parent, font,
-            QFileInfo::exists(folder)
-                ? tr("\"%1\" is not a folder.").arg(native(folder))
-                : tr("The fonts folder \"%1\" could not be created.").arg(native(folder)));
-    }
-
-    const QString destination = folder + QLatin1Char('/') + fileName;
-    const QFileInfo existing(destination);
-    if (existing.exists() || existing.isSymLink()) {
-        if (existing.isDir()) {
-            return refuse(platform, parent, font,
-                          tr("Your fonts folder holds a folder named %1, which was left as it "
-                             "is.")
-                              .arg(fileName));
-        }
-        // Copying the installed file onto itself would gain nothing and risk it.
-        if (existing.exists() && existing.canonicalFilePath() == source.canonicalFilePath()) {
-            tell(platform, parent,
-                 tr("The font %1 is already in your fonts folder \"%2\".")
-                     .arg(fileName, native(folder)));
-            return true;
-        }
-        if (!platform.askYesNo(parent, QStringLiteral("Glyphory"),
-                               tr("Your fonts folder already holds a font named %1.\n\n"
-                                  "Do you want to replace it?")
-                                   .arg(fileName),
-                               false))
-            return false;
-    }
-
-    const QString failure = copyFile(fontPath, destination);
-    if (!failure.isEmpty())
-        return refuse(platform, parent, font, failure);
-
-    tell(platform, parent,
-         tr("Your selected font %1 has been successfully installed, You must restart the "
-            "Glyphory application in order to active the font.")
-             .arg(fileName));
-    WinFontFolder::OpenWithShell(platform, parent, folder);
-    return true;
+    return Installation(platform, parent, fontPath).run();
 }

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "desktopplatform.h"
 
+#include "platform/fileplacing.h"
 #include "platform/fontcatalog.h"
+#include "platform/userfolders.h"
 
 #include <QColorDialog>
 #include <QCoreApplication>
@@ -16,18 +18,12 @@
 #include <QUrl>
 
 #include <cstdlib>
-#include <fcntl.h>
 #include <pwd.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 DesktopPlatform::DesktopPlatform() = default;
 
-DesktopPlatform::~DesktopPlatform()
-{
-    if (m_lockFd >= 0)
-        ::close(m_lockFd);
-}
+DesktopPlatform::~DesktopPlatform() = default;
 
 // Tahoma, which the windows are laid out for, ships with Wine outside
 // fontconfig's folders; where the system has no Tahoma of its own, these are
@@ -73,33 +69,14 @@ void DesktopPlatform::loadCharacters(const QString &text)
     fonts().loadCharacters(text);
 }
 
-// flock() is released by the kernel when the process ends however it ends, so a
-// crashed run can never leave a lock behind that blocks the next start.
 bool DesktopPlatform::anotherInstanceRunning()
 {
-    if (m_lockFd >= 0)
-        return false;
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    const QByteArray path = QFile::encodeName(folder + QStringLiteral("/glyphory.lock"));
-    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return false; // Without a lock file we cannot tell; starting is the kinder guess.
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return true;
-    }
-    m_lockFd = fd;
-    return false;
+    return m_instanceLock.heldElsewhere();
 }
 
 QString DesktopPlatform::windowsFolder()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
-        folder.chop(1);
-    return folder;
+    return UserFolders::dataHome();
 }
 
 QString DesktopPlatform::fontsFolderName()
@@ -137,6 +114,12 @@ QString DesktopPlatform::userName()
             return drawable(QString::fromLocal8Bit(entry->pw_name));
     }
     return drawable(qEnvironmentVariable("USER"));
+}
+
+Platform::Placed DesktopPlatform::placeFile(const QString &temporary, const QString &destination,
+                                            bool replace, QString *error)
+{
+    return FilePlacing::place(temporary, destination, replace, error);
 }
 
 QString DesktopPlatform::drawable(const QString &text)

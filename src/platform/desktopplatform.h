@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform.h"
+#include "platform/instancelock.h"
 
 #include <memory>
 
@@ -26,6 +27,8 @@ public:
     QString programFolder() override;
     QString documentPath(const QString &fileName) override;
     QString userName() override;
+    Placed placeFile(const QString &temporary, const QString &destination, bool replace,
+                     QString *error) override;
     bool openUrl(const QUrl &url) override;
     bool startDetached(const QString &program, const QStringList &arguments) override;
     QStringList characterMapCommand() override;
@@ -46,5 +49,5 @@ private:
     QString drawable(const QString &text);
 
     std::unique_ptr<FontCatalog> m_fonts;
-    int m_lockFd = -1;
+    InstanceLock m_instanceLock;
 };

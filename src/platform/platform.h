@@ -50,6 +50,15 @@ public:
     // The logged-on user's name; empty when none is available.
     virtual QString userName() = 0;
 
+    // How placeFile() ended.
+    enum class Placed { Done, NameTaken, Failed };
+    // Gives the complete file at temporary, which lies in destination's folder,
+    // the name destination. With replace the entry of that name is replaced itself
+    // (a link there too, never the file it leads to); without, whatever has the
+    // name is kept and NameTaken returned. error tells why on Failed.
+    virtual Placed placeFile(const QString &temporary, const QString &destination, bool replace,
+                             QString *error) = 0;
+
     // Hands a file, folder, web address or mail link to the desktop's default
     // handler and returns at once. False when nothing could take the request.
     virtual bool openUrl(const QUrl &url) = 0;

@@ -55,7 +55,8 @@ void openLocalPath(Platform &platform, QWidget *owner, const QString &path)
                      .arg(path));
         return;
     }
-    if (!platform.openUrl(QUrl::fromLocalFile(path))) {
+    // A relative path would make a relative URL, which the desktop may read as an address.
+    if (!platform.openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()))) {
         tellUser(platform, owner,
                  tr("No program on this computer can open \"%1\".\n\nInstall a program for "
                     "this kind of file, or set one up in your desktop's settings.")

@@ -38,7 +38,7 @@ void openFontsFolder(Platform &platform, QWidget *owner)
     // show the place where fonts go.
     const QString fonts = windows + QLatin1Char('/') + platform.fontsFolderName();
     QDir().mkpath(fonts);
-    openLocalPath(platform, owner, fonts);
+    WinFontFolder::OpenFolder(platform, owner, fonts);
 }
 
 } // namespace
@@ -63,6 +63,11 @@ void WinFontFolder::OpenWithShell(Platform &platform, QWidget *owner, const QStr
     } else {
         openLocalPath(platform, owner, file);
     }
+}
+
+void WinFontFolder::OpenFolder(Platform &platform, QWidget *owner, const QString &folder)
+{
+    openLocalPath(platform, owner, folder);
 }
 
 void WinFontFolder::OpenRegionalSettings(Platform &platform, QWidget *owner)

@@ -18,6 +18,10 @@ namespace WinFontFolder {
 void OpenWithShell(Platform &platform, QWidget *owner, const QString &file,
                    const QString &parameters = QString(), const QString &directory = QString());
 
+// Opens a folder of this computer in the desktop's file manager. The path is
+// always a folder's, whatever it looks like: it is never taken for an address.
+void OpenFolder(Platform &platform, QWidget *owner, const QString &folder);
+
 // Starts the desktop's region and language settings, or says that there are none.
 void OpenRegionalSettings(Platform &platform, QWidget *owner);
 

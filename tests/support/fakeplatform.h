@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/fileplacing.h"
 #include "platform/platform.h"
 
 #include <QList>
@@ -32,6 +33,8 @@ public:
     QStringList charMap{QStringLiteral("/usr/bin/gucharmap")};
     QStringList regional{QStringLiteral("/usr/bin/gnome-control-center"), QStringLiteral("region")};
     QString nextFileName;
+    // Called before a copied file takes its name; a test can race the installer.
+    std::function<void(const QString &destination)> beforePlacing;
     std::optional<QColor> nextColor;
 
     // What the program asked for; a request the system refused counts as not made.
@@ -80,6 +83,13 @@ public:
     {
         ++userNameReads;
         return user;
+    }
+    Placed placeFile(const QString &temporary, const QString &destination, bool replace,
+                     QString *error) override
+    {
+        if (beforePlacing)
+            beforePlacing(destination);
+        return FilePlacing::place(temporary, destination, replace, error);
     }
     bool openUrl(const QUrl &url) override
     {

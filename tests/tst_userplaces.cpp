@@ -1,0 +1,182 @@
+// SPDX-FileCopyrightText: 2026 The Glyphory developers
+// SPDX-License-Identifier: MIT
+#include "platform/desktopplatform.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+// Sets environment variables for one test and puts the old values back after it;
+// an empty value unsets the variable.
+class Environment {
+public:
+    void set(const char *name, const QString &value)
+    {
+        if (!m_saved.contains(name))
+            m_saved.insert(name, qgetenv(name));
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, QFile::encodeName(value));
+    }
+    ~Environment()
+    {
+        for (auto saved = m_saved.cbegin(); saved != m_saved.cend(); ++saved) {
+            if (saved.value().isNull())
+                qunsetenv(saved.key());
+            else
+                qputenv(saved.key(), saved.value());
+        }
+    }
+
+private:
+    QMap<const char *, QByteArray> m_saved;
+};
+
+const uint nobody = 65534;
+
+} // namespace
+
+// The places in the user's account the program writes to or locks, under
+// environments and folders that someone else may have prepared.
+class TestUserPlaces : public QObject {
+    Q_OBJECT
+private slots:
+    void dataFolder_data()
+    {
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("dataHome");
+        QTest::addColumn<QString>("folder");
+        const QString standard = QStringLiteral("/home/someone/.local/share");
+        QTest::newRow("unset") << "/home/someone"
+                               << "" << standard;
+        QTest::newRow("absolute") << "/home/someone"
+                                  << "/data/fonts home/"
+                                  << "/data/fonts home";
+        // Relative values are invalid by the XDG rules, addresses among them.
+        QTest::newRow("relative") << "/home/someone"
+                                  << "reldata" << standard;
+        QTest::newRow("web address") << "/home/someone"
+                                     << "https://evil.example/x" << standard;
+        QTest::newRow("mail address") << "/home/someone"
+                                      << "mailto:x" << standard;
+        QTest::newRow("Qt resource") << "/home/someone"
+                                     << ":/x" << standard;
+        QTest::newRow("no home") << ""
+                                 << "reldata"
+                                 << "";
+        QTest::newRow("relative home") << "someone"
+                                       << ""
+                                       << "";
+    }
+
+    void dataFolder()
+    {
+        QFETCH(QString, home);
+        QFETCH(QString, dataHome);
+        QFETCH(QString, folder);
+        Environment environment;
+        environment.set("HOME", home);
+        environment.set("XDG_DATA_HOME", dataHome);
+        QCOMPARE(DesktopPlatform().windowsFolder(), folder);
+    }
+
+    void singleInstance_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<bool>("guarded"); // a second start finds the first one
+        QTest::newRow("runtime folder") << "" << true;
+        QTest::newRow("runtime lock is a folder") << "runtime lock folder" << true;
+        QTest::newRow("runtime lock is a link") << "runtime lock link" << true;
+        QTest::newRow("runtime lock is another user's") << "runtime lock foreign" << true;
+        QTest::newRow("no runtime folder") << "no runtime" << true;
+        QTest::newRow("shared lock name held by another user") << "shared held" << true;
+        QTest::newRow("own folder is a link") << "own folder link" << true;
+        QTest::newRow("own folder is another user's") << "own folder foreign" << true;
+        QTest::newRow("no place of the user's own") << "nowhere" << false;
+    }
+
+    void singleInstance()
+    {
+        QFETCH(QString, setup);
+        QFETCH(bool, guarded);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString runtime = dir.filePath(QStringLiteral("runtime"));
+        const QString temporary = dir.filePath(QStringLiteral("tmp"));
+        // Where the links and folders of another user lead; nothing may appear there.
+        const QString elsewhere = dir.filePath(QStringLiteral("elsewhere"));
+        QVERIFY(QDir().mkpath(runtime) && QDir().mkpath(temporary) && QDir().mkpath(elsewhere));
+        QVERIFY(
+            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const bool inRuntime = setup.isEmpty() || setup.startsWith(QLatin1String("runtime"));
+        Environment environment;
+        environment.set("XDG_RUNTIME_DIR", inRuntime ? runtime : QString());
+        environment.set("TMPDIR", temporary);
+        environment.set("HOME",
+                        setup == QLatin1String("nowhere") ? QString() : dir.filePath("home"));
+        environment.set("XDG_CACHE_HOME", QString());
+
+        const QString ownFolder = temporary + "/glyphory-" + QString::number(::geteuid());
+        const QString runtimeLock = runtime + QStringLiteral("/glyphory.lock");
+        int heldByOther = -1;
+        const auto release = qScopeGuard([&] {
+            if (heldByOther >= 0)
+                ::close(heldByOther);
+        });
+        if (setup.endsWith(QLatin1String("foreign")) && ::geteuid() != 0)
+            QSKIP("Making a file another user's takes root.");
+        if (setup == QLatin1String("runtime lock folder")) {
+            QVERIFY(QDir().mkpath(runtimeLock));
+        } else if (setup == QLatin1String("runtime lock link")) {
+            QVERIFY(QFile::link(elsewhere + QStringLiteral("/lock"), runtimeLock));
+        } else if (setup == QLatin1String("runtime lock foreign")) {
+            QVERIFY(writeForeign(runtimeLock));
+        } else if (setup == QLatin1String("shared held")) {
+            // Names anyone can take in the shared folder before this user starts: the
+            // usual per-user runtime folder and a lock open to all, held.
+            const passwd *user = ::getpwuid(::geteuid());
+            QVERIFY(user && writeForeign(temporary + "/runtime-" + user->pw_name));
+            const QByteArray shared = QFile::encodeName(temporary + "/glyphory.lock");
+            heldByOther = ::open(shared.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+            QVERIFY(heldByOther >= 0 && ::flock(heldByOther, LOCK_EX | LOCK_NB) == 0);
+        } else if (setup == QLatin1String("own folder link") || setup == "nowhere") {
+            QVERIFY(QFile::link(elsewhere, ownFolder));
+        } else if (setup == QLatin1String("own folder foreign")) {
+            QVERIFY(QDir().mkpath(ownFolder) &&
+                    ::chown(QFile::encodeName(ownFolder).constData(), nobody, nobody) == 0);
+        }
+
+        DesktopPlatform first;
+        QVERIFY(!first.anotherInstanceRunning());
+        DesktopPlatform second;
+        QCOMPARE(second.anotherInstanceRunning(), guarded);
+        QCOMPARE(QDir(elsewhere).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
+        if (setup == QLatin1String("own folder foreign"))
+            QCOMPARE(
+                QDir(ownFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                QStringList());
+    }
+
+private:
+    // A file another user left behind, which this user could not open; without
+    // root it is this user's own.
+    static bool writeForeign(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) &&
+               file.setPermissions(QFile::ReadOwner | QFile::WriteOwner) &&
+               (::geteuid() != 0 || ::fchown(file.handle(), nobody, nobody) == 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUserPlaces)
+#include "tst_userplaces.moc"

@@ -20,6 +20,7 @@ public:
     QString resolveFamily(const QString &face) override;
     void loadFamily(const QString &family) override;
     void loadCharacters(const QString &text) override;
+    void setFontsChangedHandler(std::function<void()> handler) override;
     bool anotherInstanceRunning() override;
     QString windowsFolder() override;
     QString fontsFolderName() override;
@@ -46,5 +47,6 @@ private:
     QString drawable(const QString &text);
 
     std::unique_ptr<FontCatalog> m_fonts;
+    std::function<void()> m_fontsChanged;
     int m_lockFd = -1;
 };

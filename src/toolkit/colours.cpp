@@ -74,14 +74,15 @@ void paintAsLink(QWidget *label)
 
 void setTextColour(QWidget *widget, const QColor &colour)
 {
+    // The scroll bars would take the colour too, and draw their arrows in it:
+    // they keep the colours they have.
+    if (const auto *area = qobject_cast<QAbstractScrollArea *>(widget)) {
+        for (QScrollBar *bar : {area->horizontalScrollBar(), area->verticalScrollBar()})
+            bar->setPalette(complete(bar->palette()));
+    }
     QPalette palette = widget->palette();
     palette.setColor(isTextBox(widget) ? QPalette::Text : QPalette::WindowText, colour);
     widget->setPalette(palette);
-    // The scroll bars would take the colour too, and draw their arrows in it.
-    if (const auto *area = qobject_cast<QAbstractScrollArea *>(widget)) {
-        for (QScrollBar *bar : {area->horizontalScrollBar(), area->verticalScrollBar()})
-            bar->setPalette(complete(QApplication::palette(bar)));
-    }
 }
 
 void setBackground(QWidget *widget, const QColor &colour)

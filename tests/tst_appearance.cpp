@@ -110,6 +110,7 @@ private slots:
     void textIsReadableOnEveryDesktopPalette_data();
     void textIsReadableOnEveryDesktopPalette();
     void onlyThePreviewTextTakesTheChosenColour();
+    void windowsShapeTheirTextAgainWhenFontsAreShown();
     void boldTahomaCaptionsAreDrawnFromTheBoldFace();
     void previewDrawsInTheSelectedFamily();
 
@@ -198,6 +199,43 @@ void AppearanceTest::onlyThePreviewTextTakesTheChosenColour()
     QCOMPARE(preview->palette().color(QPalette::Text), QColor(Qt::red));
     for (qsizetype i = 0; i < bars.size(); ++i)
         QCOMPARE(bars.at(i)->grab().toImage(), before.at(i));
+}
+
+// Text keeps the font engines its font object was given, and with them the
+// fonts Qt was shown when it was laid out: after the platform says fonts were
+// shown, every widget holds an equal font that shares nothing with the old.
+void AppearanceTest::windowsShapeTheirTextAgainWhenFontsAreShown()
+{
+    struct AnnouncingPlatform : FakePlatform {
+        std::function<void()> fontsChanged;
+        void setFontsChangedHandler(std::function<void()> handler) override
+        {
+            fontsChanged = std::move(handler);
+        }
+    } platform;
+    followFontChanges(platform);
+    QVERIFY(platform.fontsChanged);
+    MainForm main(platform);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    main.grab();
+    struct Before {
+        QWidget *widget;
+        QFont font;
+        bool ownFont;
+    };
+    QList<Before> before;
+    for (QWidget *widget : QApplication::allWidgets())
+        before.append({widget, widget->font(), widget->testAttribute(Qt::WA_SetFont)});
+
+    platform.fontsChanged();
+    for (const Before &was : std::as_const(before)) {
+        const QString name =
+            was.widget->objectName() + u' ' + was.widget->metaObject()->className();
+        QVERIFY2(was.widget->font() == was.font, qPrintable(name));
+        QVERIFY2(!was.widget->font().isCopyOf(was.font), qPrintable(name));
+        QVERIFY2(was.widget->testAttribute(Qt::WA_SetFont) == was.ownFont, qPrintable(name));
+    }
 }
 
 DesktopPlatform &AppearanceTest::desktop()

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 
 // Qt forgets its cached fonts when the font list changes, but a font object
@@ -24,34 +26,55 @@ QFont unshared(const QFont &font)
     return copy;
 }
 
-// Differs from font only in a hint Qt's font matching here ignores, so that
-// setFont() takes it where it would ignore an equal font.
-QFont nudged(const QFont &font)
+QFont::StyleStrategy otherQuality(QFont::StyleStrategy strategy)
 {
-    QFont copy = font;
-    copy.setStyleStrategy(QFont::StyleStrategy(copy.styleStrategy() ^ QFont::PreferQuality));
-    return copy;
+    return QFont::StyleStrategy(strategy ^ QFont::PreferQuality);
+}
+
+// setFont() ignores a font equal to the one a widget has, so the widget goes
+// to one that differs only in a hint Qt's font matching here ignores, and
+// back. Each step reaches the children that inherit the widget's font.
+void shake(QWidget *widget)
+{
+    const QFont own = widget->font();
+    if (widget->testAttribute(Qt::WA_SetFont)) {
+        QFont nudged = own;
+        nudged.setStyleStrategy(otherQuality(own.styleStrategy()));
+        widget->setFont(nudged);
+        widget->setFont(unshared(own));
+    } else {
+        QFont nudged;
+        nudged.setStyleStrategy(otherQuality(own.styleStrategy()));
+        widget->setFont(nudged);
+        widget->setFont(QFont());
+    }
+}
+
+int depthOf(const QWidget *widget)
+{
+    int depth = 0;
+    for (; widget->parentWidget(); widget = widget->parentWidget())
+        ++depth;
+    return depth;
 }
 
 } // namespace
 
 void reshapeAllTexts()
 {
-    // Going to a different font and back gives every widget that follows the
-    // application's style strategy a font of its own, and a font change.
-    const QFont font = QApplication::font();
-    QApplication::setFont(nudged(font));
-    QApplication::setFont(unshared(font));
-    // The widgets that set a style strategy of their own take the same way
-    // themselves; those that only inherit one follow them.
-    const QWidgetList widgets = QApplication::allWidgets();
-    for (QWidget *widget : widgets) {
-        const QFont own = widget->font();
-        if (!widget->testAttribute(Qt::WA_SetFont) ||
-            !(own.resolveMask() & QFont::StyleStrategyResolved))
-            continue;
-        widget->setFont(nudged(own));
-        widget->setFont(unshared(own));
+    // Windows made from now on, and those that take the application's font.
+    QApplication::setFont(unshared(QApplication::font()));
+    // Parents first: a parent's new font reaches every child that inherits
+    // it, so only the widgets still holding their old font need a turn.
+    QWidgetList widgets = QApplication::allWidgets();
+    std::ranges::stable_sort(widgets, {}, depthOf);
+    QList<QFont> old;
+    old.reserve(widgets.size());
+    for (const QWidget *widget : std::as_const(widgets))
+        old.append(widget->font());
+    for (qsizetype i = 0; i < widgets.size(); ++i) {
+        if (widgets.at(i)->font().isCopyOf(old.at(i)))
+            shake(widgets.at(i));
     }
 }
 

@@ -49,3 +49,20 @@ QList<int> bitmapStrikes(const QString &file)
         sizes.append(quint8(records.at(record + 45)));
     return sizes;
 }
+
+// Qt draws a face's bitmaps only where it does not smooth the text.
+QByteArray drawnFromBitmaps(const QByteArray &path)
+{
+    QByteArray rules;
+    for (const int pixels : bitmapStrikes(QFile::decodeName(path))) {
+        rules += "<match target=\"font\"><test name=\"file\"><string>" +
+                 QFile::encodeName(QFile::decodeName(path).toHtmlEscaped()) +
+                 "</string></test><test name=\"pixelsize\" compare=\"more_eq\"><double>" +
+                 QByteArray::number(pixels - 0.5) +
+                 "</double></test><test name=\"pixelsize\" compare=\"less\"><double>" +
+                 QByteArray::number(pixels + 0.5) +
+                 "</double></test><edit name=\"antialias\" mode=\"assign\"><bool>false</bool>"
+                 "</edit></match>";
+    }
+    return rules;
+}

@@ -48,26 +48,6 @@ QByteArray xmlEscaped(const char *path)
     return QFile::encodeName(QFile::decodeName(path).toHtmlEscaped());
 }
 
-// Wine's bold Tahoma has the regular face's outlines, only spaced wider: it is
-// bold in the bitmaps it carries for the small sizes alone. Qt draws a face's
-// bitmaps only where it does not smooth the text, so at those sizes the face
-// is drawn unsmoothed, as the system it was made for draws it.
-QByteArray drawnFromBitmaps(const QByteArray &path)
-{
-    QByteArray rules;
-    for (const int pixels : bitmapStrikes(QFile::decodeName(path))) {
-        rules += "<match target=\"font\"><test name=\"file\"><string>" +
-                 xmlEscaped(path.constData()) +
-                 "</string></test><test name=\"pixelsize\" compare=\"more_eq\"><double>" +
-                 QByteArray::number(pixels - 0.5) +
-                 "</double></test><test name=\"pixelsize\" compare=\"less\"><double>" +
-                 QByteArray::number(pixels + 0.5) +
-                 "</double></test><edit name=\"antialias\" mode=\"assign\"><bool>false</bool>"
-                 "</edit></match>";
-    }
-    return rules;
-}
-
 bool drawsNothing(char32_t character)
 {
     // Controls and the zero-width marks shape into nothing; no font is needed.
@@ -210,6 +190,10 @@ QByteArray FontCatalog::addPrivateFont(const QString &file)
         }
         int weight = FC_WEIGHT_REGULAR;
         FcPatternGetInteger(pattern, FC_WEIGHT, 0, &weight);
+        // Wine's bold Tahoma has the regular face's outlines, only spaced
+        // wider: it is bold in the bitmaps it carries for the small sizes
+        // alone, so there it is drawn from them, as the system it was made for
+        // draws it.
         if (weight >= FC_WEIGHT_BOLD)
             rules += drawnFromBitmaps(path);
         m_privateFaces[family].append(pattern);

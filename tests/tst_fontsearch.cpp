@@ -9,6 +9,7 @@
 // such sort tells how much of the collection Qt was shown.
 #include "app/mainform.h"
 #include "app/readform.h"
+#include "app/reshape.h"
 #include "platform/desktopplatform.h"
 #include "windows/aboutform.h"
 
@@ -99,6 +100,7 @@ static bool drawsAll(const QFont &font, const QString &text)
 void FontSearchTest::noTextSearchesTheWholeCollection()
 {
     NamedUserPlatform platform;
+    followFontChanges(platform);
     platform.name = QStringLiteral("Ελένη 김민준 Жанна Արամ");
     QCOMPARE(platform.fontCount() >= CollectionFaces / 4, true);
     // Text that comes before the fonts for its script, sorted out in the

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Glyphory developers
 // SPDX-License-Identifier: MIT
 #include "app/readform.h"
+#include "app/reshape.h"
 #include "platform/desktopplatform.h"
+#include "toolkit/colours.h"
 #include "toolkit/pictures.h"
 
 #include <QApplication>
@@ -13,8 +15,10 @@ int main(int argc, char *argv[])
     // Lets the desktop match the windows to the launcher entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.example.glyphory"));
     QApplication::setWindowIcon(programIcon());
+    useLayoutColours();
 
     DesktopPlatform platform;
+    followFontChanges(platform);
     ReadForm splash(platform);
     if (!splash.Form_Load())
         return 0;

@@ -40,8 +40,16 @@ FontCatalog &DesktopPlatform::fonts()
                 files.append(QString::fromLatin1(file));
         }
         m_fonts = std::make_unique<FontCatalog>(files);
+        m_fonts->setFontsChangedHandler(m_fontsChanged);
     }
     return *m_fonts;
+}
+
+void DesktopPlatform::setFontsChangedHandler(std::function<void()> handler)
+{
+    m_fontsChanged = std::move(handler);
+    if (m_fonts)
+        m_fonts->setFontsChangedHandler(m_fontsChanged);
 }
 
 int DesktopPlatform::fontCount()

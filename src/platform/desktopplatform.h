@@ -21,6 +21,7 @@ public:
     QString resolveFamily(const QString &face) override;
     void loadFamily(const QString &family) override;
     void loadCharacters(const QString &text) override;
+    void setFontsChangedHandler(std::function<void()> handler) override;
     bool anotherInstanceRunning() override;
     QString windowsFolder() override;
     QString fontsFolderName() override;
@@ -50,4 +51,5 @@ private:
 
     std::unique_ptr<FontCatalog> m_fonts;
     InstanceLock m_instanceLock;
+    std::function<void()> m_fontsChanged;
 };

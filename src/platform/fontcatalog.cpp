@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "fontcatalog.h"
 
-#include <QApplication>
+#include "bitmapstrikes.h"
+
 #include <QFile>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QThread>
-#include <QWidget>
 
 #include <fontconfig/fontconfig.h>
 
@@ -45,21 +46,6 @@ QString fileOf(FcPattern *pattern)
 QByteArray xmlEscaped(const char *path)
 {
     return QFile::encodeName(QFile::decodeName(path).toHtmlEscaped());
-}
-
-// Qt forgets its cached fonts when the font list changes, but a font object
-// that has drawn text keeps the font engines it was given and, from the second
-// change on, keeps them for good, with the fallbacks of the list it first saw.
-// A copy that compares equal and shares nothing starts afresh.
-QFont unshared(const QFont &font)
-{
-    QFont copy = font;
-    const uint mask = copy.resolveMask();
-    const QFont::StyleStrategy strategy = copy.styleStrategy();
-    copy.setStyleStrategy(QFont::StyleStrategy(strategy ^ QFont::PreferQuality));
-    copy.setStyleStrategy(strategy);
-    copy.setResolveMask(mask);
-    return copy;
 }
 
 bool drawsNothing(char32_t character)
@@ -107,9 +93,10 @@ FontCatalog::FontCatalog(const QStringList &privateFontFiles)
     }
     m_keptCharacters = FcCharSetCreate();
     indexCollection();
-    prepareShownConfig();
+    QByteArray rules;
     for (const QString &file : privateFontFiles)
-        addPrivateFont(file);
+        rules += addPrivateFont(file);
+    prepareShownConfig(rules);
 }
 
 FontCatalog::~FontCatalog()
@@ -161,7 +148,7 @@ void FontCatalog::indexCollection()
 // languages' preferred fonts) but none of its folders: it holds only the
 // faces the catalog adds. It never rescans, so a font installed while the
 // program runs cannot bring the whole collection back into Qt's view.
-void FontCatalog::prepareShownConfig()
+void FontCatalog::prepareShownConfig(const QByteArray &ownRules)
 {
     m_shown = FcConfigCreate();
     if (!m_shown)
@@ -174,7 +161,7 @@ void FontCatalog::prepareShownConfig()
         (mainFile ? QByteArray("<include ignore_missing=\"yes\">") +
                         xmlEscaped(reinterpret_cast<const char *>(mainFile)) + "</include>"
                   : QByteArray()) +
-        "<reset-dirs/></fontconfig>\n";
+        ownRules + "<reset-dirs/></fontconfig>\n";
     if (mainFile)
         FcStrFree(mainFile);
     FcConfigParseAndLoadFromMemory(m_shown, reinterpret_cast<const FcChar8 *>(rules.constData()),
@@ -186,21 +173,32 @@ void FontCatalog::prepareShownConfig()
     FcConfigSetCurrent(m_shown);
 }
 
-void FontCatalog::addPrivateFont(const QString &file)
+QByteArray FontCatalog::addPrivateFont(const QString &file)
 {
     const QByteArray path = QFile::encodeName(file);
+    QByteArray rules;
     int count = 1;
     for (int index = 0; index < count; ++index) {
         FcPattern *pattern = FcFreeTypeQuery(reinterpret_cast<const FcChar8 *>(path.constData()),
                                              index, nullptr, &count);
         if (!pattern)
-            return;
+            break;
         const QString family = familyOf(pattern);
-        if (family.isEmpty() || m_faces.contains(family))
+        if (family.isEmpty() || m_faces.contains(family)) {
             FcPatternDestroy(pattern);
-        else
-            m_privateFaces[family].append(pattern);
+            continue;
+        }
+        int weight = FC_WEIGHT_REGULAR;
+        FcPatternGetInteger(pattern, FC_WEIGHT, 0, &weight);
+        // Wine's bold Tahoma has the regular face's outlines, only spaced
+        // wider: it is bold in the bitmaps it carries for the small sizes
+        // alone, so there it is drawn from them, as the system it was made for
+        // draws it.
+        if (weight >= FC_WEIGHT_BOLD)
+            rules += drawnFromBitmaps(path);
+        m_privateFaces[family].append(pattern);
     }
+    return rules;
 }
 
 QString FontCatalog::resolve(const QString &face)
@@ -356,32 +354,44 @@ int FontCatalog::installedFaceCount() const
     return set ? set->nfont : 0;
 }
 
+void FontCatalog::publish(bool textsChanged)
+{
+    if (!m_shown)
+        return;
+    makeQtReadFontsAgain();
+    fillShownSet();
+    // Text already laid out keeps the glyphs it was given.
+    if (textsChanged && m_fontsChanged)
+        m_fontsChanged();
+}
+
 // Qt 6.4 has no call that says the fonts changed. Removing an application font
 // is the one public call that makes it read its font list again and forget the
 // fallback lists it keeps per family and script, so a harmless one is added
 // and removed. That also empties the application fonts of the current
 // configuration, where the shown faces live, so they are put back after.
-void FontCatalog::publish(bool textsChanged)
+void FontCatalog::makeQtReadFontsAgain()
 {
-    if (!m_shown)
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return;
-    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        for (FcPattern *pattern : std::as_const(m_kept)) {
-            const QString file = fileOf(pattern);
-            const int id = file.isEmpty() ? -1 : QFontDatabase::addApplicationFont(file);
-            if (id >= 0) {
-                QFontDatabase::removeAllApplicationFonts();
-                break;
-            }
+    for (FcPattern *pattern : std::as_const(m_kept)) {
+        const QString file = fileOf(pattern);
+        if (!file.isEmpty() && QFontDatabase::addApplicationFont(file) >= 0) {
+            QFontDatabase::removeAllApplicationFonts();
+            return;
         }
     }
+}
+
+void FontCatalog::fillShownSet()
+{
     FcConfigAppFontClear(m_shown);
     // Adding a file that is not there still leaves an empty set to fill.
     FcConfigAppFontAddFile(m_shown, reinterpret_cast<const FcChar8 *>("/dev/null/none"));
     FcFontSet *shown = FcConfigGetFonts(m_shown, FcSetApplication);
     if (!shown)
         return;
-    auto add = [shown](FcPattern *pattern) {
+    const auto add = [shown](FcPattern *pattern) {
         FcPatternReference(pattern);
         if (!FcFontSetAdd(shown, pattern))
             FcPatternDestroy(pattern);
@@ -391,17 +401,5 @@ void FontCatalog::publish(bool textsChanged)
     for (const QString &family : std::as_const(m_previewed)) {
         for (FcPattern *pattern : m_faces.value(family))
             add(pattern);
-    }
-    // Text already laid out keeps the glyphs it was given; a font change makes
-    // every widget shape its text again with the fonts now shown.
-    if (textsChanged && qobject_cast<QApplication *>(QCoreApplication::instance())) {
-        QGuiApplication::setFont(unshared(QGuiApplication::font()));
-        const QWidgetList widgets = QApplication::allWidgets();
-        for (QWidget *widget : widgets) {
-            // Set in place: setFont() would see an equal font and do nothing.
-            const_cast<QFont &>(widget->font()) = unshared(widget->font());
-            QEvent change(QEvent::FontChange);
-            QCoreApplication::sendEvent(widget, &change);
-        }
     }
 }

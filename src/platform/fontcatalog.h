@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QThread;
@@ -48,6 +49,14 @@ public:
     // for all characters are shown (see showPreferred).
     void loadCharacters(const QString &text);
 
+    // Called when fonts were shown that text already laid out may need: a face
+    // the windows asked for late, or the fonts for characters no shown font
+    // has. Text keeps the glyphs it was shaped with until it is shaped again.
+    void setFontsChangedHandler(std::function<void()> handler)
+    {
+        m_fontsChanged = std::move(handler);
+    }
+
     // How many faces Qt is shown now; what the whole collection holds.
     int shownFaceCount() const;
     int installedFaceCount() const;
@@ -56,14 +65,19 @@ private:
     using Faces = QList<_FcPattern *>;
 
     void indexCollection();
-    void prepareShownConfig();
-    void addPrivateFont(const QString &file);
+    void prepareShownConfig(const QByteArray &ownRules);
+    // Returns the rules the shown configuration needs to draw the file's faces.
+    QByteArray addPrivateFont(const QString &file);
     _FcFontSet *preferenceOrder();
     void showPreferred(bool textsChanged);
     // Keeps faces shown; false when all already were. The caller publishes.
     bool show(const Faces &faces);
     bool showFamily(const QString &family, const Faces &faces);
+    // Shows Qt the kept and previewed faces; textsChanged says whether text
+    // already laid out may now be drawn differently.
     void publish(bool textsChanged);
+    void makeQtReadFontsAgain();
+    void fillShownSet();
 
     _FcConfig *m_all = nullptr;
     _FcConfig *m_shown = nullptr;
@@ -88,4 +102,5 @@ private:
     QSet<char32_t> m_undrawable;
     // Previewed families, oldest first.
     QList<QString> m_previewed;
+    std::function<void()> m_fontsChanged;
 };

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QUrl;
@@ -34,6 +35,12 @@ public:
     // The user name, chosen file names and message texts that the platform
     // hands back or shows are made ready by the platform itself.
     virtual void loadCharacters(const QString &text) = 0;
+    // Text Qt laid out keeps the glyphs it was shaped with. When fonts are
+    // shown that such text may need (a face asked for late, the fonts for
+    // characters no shown font has), the platform calls handler so that whoever
+    // owns the windows has their text shaped again. A platform whose fonts
+    // never change under Qt never calls it.
+    virtual void setFontsChangedHandler(std::function<void()> handler) { Q_UNUSED(handler); }
 
     // True when another copy of the program already runs for this user.
     virtual bool anotherInstanceRunning() = 0;

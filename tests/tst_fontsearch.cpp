@@ -9,6 +9,7 @@
 // such sort tells how much of the collection Qt was shown.
 #include "app/mainform.h"
 #include "app/readform.h"
+#include "named.h"
 #include "platform/desktopplatform.h"
 #include "windows/aboutform.h"
 
@@ -119,7 +120,7 @@ void FontSearchTest::noTextSearchesTheWholeCollection()
 
     for (const QChar character : QStringLiteral("Шр ԱԲ ქ 明한द Γρ")) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(main->FontFind, &press);
+        QApplication::sendEvent(named<QLineEdit>(main, "FontFind"), &press);
         main->grab();
     }
     main->AboutPro_Click();
@@ -133,8 +134,9 @@ void FontSearchTest::noTextSearchesTheWholeCollection()
             QStringLiteral("Qt sorted %1 faces for a fallback list").arg(largestUntrimmedSort)));
 
     // Characters that some installed font has are still drawn.
-    QVERIFY(drawsAll(main->FontFind->font(), QStringLiteral("Шрифт ԱԲ ქ Γρ")));
-    QVERIFY(drawsAll(main->FontList->font(), QStringLiteral("Γραμματοσειρά Шрифт")));
+    QVERIFY(drawsAll(named<QLineEdit>(main, "FontFind")->font(), QStringLiteral("Шрифт ԱԲ ქ Γρ")));
+    QVERIFY(drawsAll(named<QListView>(main, "FontList")->font(),
+                     QStringLiteral("Γραμματοσειρά Шрифт")));
 }
 
 // The collection must be in place before Qt or fontconfig first look at fonts.

@@ -5,8 +5,8 @@
 // takes the focus: what a user and a screen reader see from outside the program.
 #include "app/mainform.h"
 #include "app/readform.h"
+#include "named.h"
 #include "runningprogram.h"
-#include "toolkit/twips.h"
 #include "windows/aboutform.h"
 #include "windows/forglyphory.h"
 
@@ -81,6 +81,89 @@ static QStringList focusChain(QWidget *window, QWidget *start)
     return chain;
 }
 
+// The layouts' unit: 15 twips make a pixel at 96 dpi, to the nearest pixel.
+static int px(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+// Where a control lies in twips, inside its container's client area: a box; a
+// control sized to its text, of which only the place is fixed; or a line between
+// two points.
+struct Place {
+    enum Kind { Box, Text, Line };
+    const char *name;
+    Kind kind;
+    int left, top, width = 0, height = 0; // a line's far end for a line
+};
+
+// clang-format off
+const Place MainFormPlaces[] = {
+    {"Frame1",      Place::Box,  150,   60,   2775, 7965},
+    {"Picture1",    Place::Box,  210,   270,  2355, 345},
+    {"FontFind",    Place::Box,  420,   30,   1755, 210},
+    {"Line1",       Place::Line, 180,   705,  2550, 705},
+    {"Label12",     Place::Text, 390,   825},
+    {"FontsNumber", Place::Text, 2220,  825},
+    {"FontList",    Place::Box,  210,   1140, 2355, 6570},
+    {"Frame6",      Place::Box,  3090,  60,   6855, 2085},
+    {"Label4",      Place::Box,  990,   330,  5565, 405},
+    {"Label7",      Place::Text, 1980,  780},
+    {"Label16",     Place::Text, 1980,  1650},
+    {"Frame7",      Place::Box,  10110, 60,   2745, 2085},
+    {"Command2",    Place::Box,  180,   270,  2355, 315},
+    {"Command1",    Place::Box,  180,   710,  2355, 315},
+    {"Command3",    Place::Box,  180,   1150, 2355, 315},
+    {"Command4",    Place::Box,  180,   1590, 2355, 315},
+    {"Frame4",      Place::Box,  3090,  2220, 9765, 5805},
+    {"Sizelist",    Place::Box,  210,   270,  885,  5310},
+    {"Strikeout",   Place::Text, 3765,  270},
+    {"Cut",         Place::Box,  4875,  240,  240,  240},
+    {"ClearText",   Place::Box,  7230,  240,  240,  240},
+    {"RemoveLabel", Place::Text, 7590,  240},
+    {"Line17",      Place::Line, 1260,  540,  9540, 540},
+    {"BigText",     Place::Box,  1260,  870,  8295, 3510},
+    {"Frame2",      Place::Box,  1260,  4470, 8295, 1125},
+    {"Label13",     Place::Text, 3480,  330},
+    {"FontPath",    Place::Box,  975,   600,  7035, 315},
+    {"PASS",        Place::Box,  5940,  3750, 1245, 525},
+};
+// clang-format on
+
+static QString inPixels(const char *name, Place::Kind kind, const QRect &box)
+{
+    return QStringLiteral("%1 at %2,%3").arg(QLatin1String(name)).arg(box.x()).arg(box.y()) +
+           (kind == Place::Text ? QString()
+                                : QStringLiteral(" %1x%2").arg(box.width()).arg(box.height()));
+}
+
+static QStringList expectedPlaces(const auto &places)
+{
+    QStringList expected;
+    for (const Place &place : places) {
+        const QRect box =
+            place.kind == Place::Line
+                ? QRect(QPoint(px(place.left), px(place.top)),
+                        QPoint(px(place.width), px(place.height)))
+                : QRect(px(place.left), px(place.top), px(place.width), px(place.height));
+        expected << inPixels(place.name, place.kind, box);
+    }
+    return expected;
+}
+
+static QStringList placesOf(const QWidget *window, const auto &places)
+{
+    QStringList found;
+    for (const Place &place : places) {
+        const QWidget *control = named(window, place.name);
+        // A framed panel's client area lies inside its border; a frame's is the whole frame.
+        const auto *panel = qobject_cast<const QFrame *>(control->parentWidget());
+        const QPoint clientArea = panel ? panel->contentsRect().topLeft() : QPoint();
+        found << inPixels(place.name, place.kind, control->geometry().translated(-clientArea));
+    }
+    return found;
+}
+
 class TestPlacement : public QObject {
     Q_OBJECT
 private slots:
@@ -93,33 +176,20 @@ private slots:
         QCOMPARE(centreOffset(program.splash.get()), QString());
         // The frame starts above the client area so its top line does not show.
         QCOMPARE(misplacedControls(program.splash.get(), {"Frame1"}), QStringList());
-        QCOMPARE(program.splash->size(), QSize(306, 96));
+        QCOMPARE(program.splash->size(), QSize(px(4590), px(1440)));
         program.splash.reset();
 
         QVERIFY(program.start());
         MainForm *main = program.main;
         QCOMPARE(centreOffset(main), QString());
         QCOMPARE(misplacedControls(main), QStringList());
-        QCOMPARE(main->centralWidget()->size(), QSize(872, 547));
-        // In pixels, within their parents; the search box lies inside its strip's border.
-        const std::pair<const char *, QRect> places[] = {{"FontList", QRect(14, 76, 157, 438)},
-                                                         {"BigText", QRect(84, 58, 553, 234)},
-                                                         {"FontFind", QRect(30, 4, 117, 14)},
-                                                         {"Line17", QRect(84, 36, 553, 1)}};
-        for (const auto &[name, place] : places)
-            QCOMPARE(main->findChild<QWidget *>(name)->geometry(), place);
-        const QString text = main->BigText->toPlainText();
-        main->PASS->setFocus();
-        const QStringList forward{"FontList",  "Sizelist", "Bold",     "Italic",   "Underline",
-                                  "Strikeout", "BigText",  "FontPath", "Command2", "Command1",
-                                  "Command3",  "Command4", "FontFind", "PASS"};
-        QCOMPARE(walk(main, Qt::Key_Tab, Qt::NoModifier, int(forward.size())), forward);
-        QStringList backward(forward.rbegin() + 1, forward.rend());
-        backward << QStringLiteral("PASS");
-        QCOMPARE(walk(main, Qt::Key_Backtab, Qt::ShiftModifier, int(backward.size())), backward);
-        main->BigText->setFocus();
-        QTest::keyClick(main->BigText, Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(main->BigText->toPlainText(), text);
+        QCOMPARE(main->centralWidget()->size(), QSize(px(13080), px(8205)));
+        QCOMPARE(placesOf(main, MainFormPlaces), expectedPlaces(MainFormPlaces));
+        auto *preview = named<QPlainTextEdit>(main, "BigText");
+        const QString text = preview->toPlainText();
+        preview->setFocus();
+        QTest::keyClick(preview, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(preview->toPlainText(), text);
     }
 
     void aboutAndFeedbackWindows()
@@ -140,7 +210,7 @@ private slots:
             // The captions before the links may be drawn wider than the layout expects
             // where Tahoma is missing; the links stay where the layout puts them anyway.
             const QWidget *link = window->findChild<QWidget *>(about ? "Label6" : "Label8");
-            QCOMPARE(link->mapTo(window, QPoint()).x(), twips(about ? 1170 : 1770 + 210));
+            QCOMPARE(link->mapTo(window, QPoint()).x(), px(about ? 1170 : 1770 + 210));
             // The feedback window has no control that takes the focus.
             QWidget *start = QApplication::focusWidget();
             if (!start) {

@@ -4,6 +4,7 @@
 
 #include "platform/platform.h"
 #include "shell/winfontfolder.h"
+#include "toolkit/messagetitle.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,7 +29,7 @@ QString native(const QString &path)
 
 void tell(Platform &platform, QWidget *parent, const QString &text)
 {
-    platform.information(parent, QStringLiteral("Glyphory"), text);
+    platform.information(parent, messageTitle(), text);
 }
 
 bool refuse(Platform &platform, QWidget *parent, const QString &font, const QString &reason)
@@ -161,7 +162,7 @@ bool FontInstaller::installFont(Platform &platform, QWidget *parent, const QStri
                      .arg(fileName, native(folder)));
             return true;
         }
-        if (!platform.askYesNo(parent, QStringLiteral("Glyphory"),
+        if (!platform.askYesNo(parent, messageTitle(),
                                tr("Your fonts folder already holds a font named %1.\n\n"
                                   "Do you want to replace it?")
                                    .arg(fileName),

@@ -3,6 +3,7 @@
 #include "desktopopen.h"
 
 #include "platform/platform.h"
+#include "toolkit/messagetitle.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -30,7 +31,7 @@ void tellUser(Platform &platform, QWidget *owner, const QString &text)
 {
     // The owner may be the hidden splash window; a box must not hide with it.
     QWidget *parent = owner && owner->isVisible() ? owner : nullptr;
-    platform.information(parent, QStringLiteral("Glyphory"), text);
+    platform.information(parent, messageTitle(), text);
 }
 
 void openAddress(Platform &platform, QWidget *owner, const QString &address)

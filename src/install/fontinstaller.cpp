@@ -6,7 +6,6 @@
 #include "shell/winfontfolder.h"
 #include "toolkit/messagetitle.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,11 +15,6 @@ namespace {
 
 // Fonts run to several megabytes; a fixed buffer keeps the copy's memory flat.
 constexpr qint64 chunkSize = 256 * 1024;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("FontInstaller", text);
-}
 
 QString native(const QString &path)
 {
@@ -34,13 +28,15 @@ void tell(Platform &platform, QWidget *parent, const QString &text)
 
 bool refuse(Platform &platform, QWidget *parent, const QString &font, const QString &reason)
 {
-    tell(platform, parent, tr("The font %1 was not installed.\n\n%2").arg(font, reason));
+    tell(platform, parent,
+         FontInstaller::tr("The font %1 was not installed.\n\n%2").arg(font, reason));
     return false;
 }
 
 QString writeFailure(const QString &destination, const QString &error)
 {
-    return tr("\"%1\" could not be written (%2). Nothing in your fonts folder was changed.")
+    return FontInstaller::tr(
+               "\"%1\" could not be written (%2). Nothing in your fonts folder was changed.")
         .arg(native(destination), error);
 }
 
@@ -49,7 +45,8 @@ QString copyFile(const QString &sourcePath, const QString &destination)
 {
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly))
-        return tr("\"%1\" could not be read (%2).").arg(native(sourcePath), source.errorString());
+        return FontInstaller::tr("\"%1\" could not be read (%2).")
+            .arg(native(sourcePath), source.errorString());
     const qint64 expected = source.size();
 
     // The copy goes to a temporary file beside the destination and is renamed into
@@ -67,7 +64,8 @@ QString copyFile(const QString &sourcePath, const QString &destination)
         if (got < 0) {
             const QString error = source.errorString();
             target.cancelWriting();
-            return tr("\"%1\" could not be read (%2). Nothing in your fonts folder was changed.")
+            return FontInstaller::tr(
+                       "\"%1\" could not be read (%2). Nothing in your fonts folder was changed.")
                 .arg(native(sourcePath), error);
         }
         if (got == 0)
@@ -90,8 +88,9 @@ QString copyFile(const QString &sourcePath, const QString &destination)
     }
     if (copied != expected) {
         target.cancelWriting();
-        return tr("\"%1\" changed while it was being copied. Nothing in your fonts folder was "
-                  "changed.")
+        return FontInstaller::tr(
+                   "\"%1\" changed while it was being copied. Nothing in your fonts folder was "
+                   "changed.")
             .arg(native(sourcePath));
     }
     if (!target.commit())

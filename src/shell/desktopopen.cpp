@@ -13,10 +13,10 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("DesktopOpen", text);
-}
+// The context the messages below are translated in.
+class DesktopOpen {
+    Q_DECLARE_TR_FUNCTIONS(DesktopOpen)
+};
 
 } // namespace
 
@@ -41,10 +41,12 @@ void openAddress(Platform &platform, QWidget *owner, const QString &address)
         return;
     const bool mail = url.scheme().compare(QLatin1String("mailto"), Qt::CaseInsensitive) == 0;
     tellUser(platform, owner,
-             mail ? tr("No mail program is set up on this computer, so the message could not "
-                       "be started.\n\nSet up a default mail program in your desktop's settings.")
-                  : tr("No web browser is set up on this computer, so %1 could not be "
-                       "opened.\n\nSet up a default web browser in your desktop's settings.")
+             mail ? DesktopOpen::tr(
+                        "No mail program is set up on this computer, so the message could not "
+                        "be started.\n\nSet up a default mail program in your desktop's settings.")
+                  : DesktopOpen::tr(
+                        "No web browser is set up on this computer, so %1 could not be "
+                        "opened.\n\nSet up a default web browser in your desktop's settings.")
                         .arg(address));
 }
 
@@ -52,14 +54,16 @@ void openLocalPath(Platform &platform, QWidget *owner, const QString &path)
 {
     if (!QFileInfo::exists(path)) {
         tellUser(platform, owner,
-                 tr("\"%1\" could not be found.\n\nCheck that the file is there and try again.")
+                 DesktopOpen::tr(
+                     "\"%1\" could not be found.\n\nCheck that the file is there and try again.")
                      .arg(path));
         return;
     }
     if (!platform.openUrl(QUrl::fromLocalFile(path))) {
-        tellUser(platform, owner,
-                 tr("No program on this computer can open \"%1\".\n\nInstall a program for "
-                    "this kind of file, or set one up in your desktop's settings.")
-                     .arg(path));
+        tellUser(
+            platform, owner,
+            DesktopOpen::tr("No program on this computer can open \"%1\".\n\nInstall a program for "
+                            "this kind of file, or set one up in your desktop's settings.")
+                .arg(path));
     }
 }

@@ -72,7 +72,7 @@ public:
     void endProgram() override {}
 };
 
-class FontSearchTest : public QObject {
+class TestFontSearch : public QObject {
     Q_OBJECT
 private slots:
     void noTextSearchesTheWholeCollection();
@@ -97,7 +97,7 @@ static bool drawsAll(const QFont &font, const QString &text)
     return glyphs > 0;
 }
 
-void FontSearchTest::noTextSearchesTheWholeCollection()
+void TestFontSearch::noTextSearchesTheWholeCollection()
 {
     NamedUserPlatform platform;
     platform.name = QStringLiteral("Ελένη 김민준 Жанна Արամ");
@@ -179,7 +179,7 @@ int main(int argc, char *argv[])
         qWarning("no DejaVu or Liberation fonts to build the collection from");
         return 1;
     }
-    FontSearchTest test;
+    TestFontSearch test;
     return QTest::qExec(&test, argc, argv);
 }
 

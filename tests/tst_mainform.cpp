@@ -82,28 +82,23 @@ private slots:
             QCOMPARE(text.split(QStringLiteral("\r\n\r\n")).size(), paragraphs);
         }
 
+        // The captions in order; every shortcut is a row of the table below.
         QStringList menus;
         for (QAction *top : main->menuBar()->actions()) {
             QStringList items;
             for (QAction *item : top->menu()->actions())
-                items << (item->isSeparator()
-                              ? QStringLiteral("-")
-                              : (item->text() + u' ' +
-                                 item->shortcut().toString(QKeySequence::PortableText))
-                                    .trimmed());
+                items << (item->isSeparator() ? QStringLiteral("-") : item->text());
             menus << top->text() + QStringLiteral(": ") + items.join(QStringLiteral(", "));
         }
         QCOMPARE(menus.join(u'\n'),
                  QStringLiteral(
-                     "&Main Menu: Minimize To Taskbar Ctrl+T, -, Exit Glyphory\n"
-                     "E&dit: Undo Ctrl+Z, -, Cut Ctrl+X, Copy Ctrl+C, Paste Ctrl+V, Delete Del, "
-                     "-, Clear All Ctrl+E, Select All Ctrl+A, Remove Font Styles Ctrl+R\n"
-                     "O&ptions: Refresh List F1, -, Open Windows Fonts Folder F2\n"
-                     "E&xtras: Open Windows Character Map F3, -, Open Regional and Language "
-                     "Options F4\n"
-                     "&Help and Support: License Agreement Ctrl+L, -, Contact Corvatek Software "
-                     "Ctrl+M, I Like Glyphory Ctrl+I, Glyphory on the web Ctrl+W, -, About "
-                     "Glyphory Ctrl+B"));
+                     "&Main Menu: Minimize To Taskbar, -, Exit Glyphory\n"
+                     "E&dit: Undo, -, Cut, Copy, Paste, Delete, -, Clear All, Select All, "
+                     "Remove Font Styles\n"
+                     "O&ptions: Refresh List, -, Open Windows Fonts Folder\n"
+                     "E&xtras: Open Windows Character Map, -, Open Regional and Language Options\n"
+                     "&Help and Support: License Agreement, -, Contact Corvatek Software, I Like "
+                     "Glyphory, Glyphory on the web, -, About Glyphory"));
     }
 
     void everyEntryPointDoesItsOneThing_data()

@@ -48,7 +48,7 @@ void MainForm::buildLayout()
         {"Frame1",       Frame,        nullptr,    {},                           150,   60,    2775,  7965},
         {"Picture1",     Panel,        "Frame1",   {},                           210,   270,   2355,  345},
         {"Image10",      Picture,      "Picture1", u"search"_s,                  60,    30,    270,   255,   {},         nullptr,              tr("Search")},
-        {"FontFind",     TextBox,      "Picture1", FontBrowser::placeholder(), 420,   30,    1755,  210,   ArialBold,  &M::FontFind_Change,  tr("Search")},
+        {"FontFind",     TextBox,      "Picture1", FontBrowser::placeholder(),   420,   30,    1755,  210,   ArialBold,  &M::FontFind_Change,  tr("Search")},
         {"Line1",        Line,         "Frame1",   {},                           180,   705,   2370,  0},
         {"Image2",       Picture,      "Frame1",   u"count"_s,                   150,   825,   240,   240},
         {"Label12",      Label,        "Frame1",   tr(" Total Fonts Number :"),  390,   825,   1755,  210,   ArialBold},

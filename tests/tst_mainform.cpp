@@ -75,9 +75,8 @@ private slots:
             main->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
         QVERIFY(order.indexOf(pass) < order.indexOf(preview));
         // Paragraphs split by an empty line, CR LF line ends, one CR LF at the end.
-        for (const auto &[help, paragraphs] : {std::pair{named<QLineEdit>(main, "RegionalInfo"), 4},
-                                               {named<QLineEdit>(main, "CharMapHelp"), 3}}) {
-            const QString text = help->text();
+        for (const auto &[help, paragraphs] : {std::pair{"RegionalInfo", 4}, {"CharMapHelp", 3}}) {
+            const QString text = named<QLineEdit>(main, help)->text();
             QVERIFY(text.endsWith(".\r\n") && !text.endsWith("\r\n\r\n"));
             QCOMPARE(text.split(QStringLiteral("\r\n\r\n")).size(), paragraphs);
         }
@@ -284,9 +283,7 @@ QString TestMainForm::probe(const QString &what) const
     const auto *preview = named<QPlainTextEdit>(main, "BigText");
     const auto *search = named<QLineEdit>(main, "FontFind");
     const QFont font = preview->font();
-    const auto checked = [main](const char *box) {
-        return named<QCheckBox>(main, box)->isChecked();
-    };
+    const auto on = [main](const char *box) { return named<QCheckBox>(main, box)->isChecked(); };
     if (what == QLatin1String("preview")) {
         const QTextCursor cursor = preview->textCursor();
         QString text = preview->toPlainText();
@@ -296,10 +293,9 @@ QString TestMainForm::probe(const QString &what) const
     }
     // The checked boxes, the preview's styles, face, size and colour.
     if (what == QLatin1String("look"))
-        return letters(checked("Bold"), checked("Italic"), checked("Underline"),
-                       checked("Strikeout")) +
-               u'/' + letters(font.bold(), font.italic(), font.underline(), font.strikeOut()) +
-               u' ' + font.family() + u' ' + QString::number(font.pointSizeF()) + u' ' +
+        return letters(on("Bold"), on("Italic"), on("Underline"), on("Strikeout")) + u'/' +
+               letters(font.bold(), font.italic(), font.underline(), font.strikeOut()) + u' ' +
+               font.family() + u' ' + QString::number(font.pointSizeF()) + u' ' +
                preview->palette().color(QPalette::Text).name();
     if (what == QLatin1String("search"))
         return QStringList{search->text(), named<QLineEdit>(main, "WhichOne")->text(),

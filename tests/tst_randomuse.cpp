@@ -159,7 +159,7 @@ private:
             return QStringLiteral("click ") + control->objectName();
         }
         if (kind < 6) {
-            QWidget *box = kind == 4 ? static_cast<QWidget *>(named<QLineEdit>(m_main, "FontFind"))
+            QWidget *box = kind == 4 ? named(m_main, "FontFind")
                                      : named<QPlainTextEdit>(m_main, "BigText")->viewport();
             QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, 4));
             const QString text = randomText();
@@ -187,8 +187,7 @@ private:
                 item->trigger();
             return QStringLiteral("menu ") + item->objectName();
         }
-        QAbstractItemView *list = kind == 8 ? static_cast<QAbstractItemView *>(fontList())
-                                            : named<QListWidget>(m_main, "Sizelist");
+        auto *list = named<QAbstractItemView>(m_main, kind == 8 ? "FontList" : "Sizelist");
         const QModelIndex index =
             list->model()->index(below(qMax(1, list->model()->rowCount())), 0);
         list->scrollTo(index);

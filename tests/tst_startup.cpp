@@ -62,8 +62,7 @@ private slots:
             // 60 fonts at 20 ms each spans two ticks of the splash timer.
             QTest::qSleep(20);
             if (MainForm *main = program.splash->mainForm())
-                seenWhileReading |=
-                    main->isVisible() || named<QListView>(main, "FontList")->isVisible();
+                seenWhileReading |= main->isVisible() || named(main, "FontList")->isVisible();
             QCoreApplication::processEvents();
         };
         QVERIFY(program.start());
@@ -90,8 +89,7 @@ private slots:
         QVERIFY(program.start());
         QVERIFY(program.main->selectedFont().isEmpty());
         // The preview keeps the face the load step gave it.
-        QCOMPARE(named<QPlainTextEdit>(program.main, "BigText")->font().family(),
-                 program.platform.fallbackFamily);
+        QCOMPARE(named(program.main, "BigText")->font().family(), program.platform.fallbackFamily);
         QTRY_COMPARE(named<QLabel>(program.main, "FontsNumber")->text(), QStringLiteral("0"));
     }
 

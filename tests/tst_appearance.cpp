@@ -7,6 +7,7 @@
 #include "app/readform.h"
 #include "app/reshape.h"
 #include "fakeplatform.h"
+#include "named.h"
 #include "platform/desktopplatform.h"
 #include "toolkit/colours.h"
 #include "toolkit/windowfonts.h"
@@ -142,7 +143,7 @@ void AppearanceTest::textIsReadableOnEveryDesktopPalette()
     ReadForm splash(platform);
     splash.show();
     QVERIFY(QTest::qWaitForWindowExposed(&splash));
-    splash.ReadingTimer->stop();
+    named<QTimer>(&splash, "ReadingTimer")->stop();
     QTRY_VERIFY(splash.findChild<QLabel *>(QStringLiteral("Label2"))->isVisible());
     MainForm *main = splash.loadMainForm();
     main->show();

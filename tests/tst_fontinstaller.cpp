@@ -45,7 +45,7 @@ QMap<QString, QByteArray> folderState(const QString &path)
 
 } // namespace
 
-class tst_FontInstaller : public QObject {
+class TestFontInstaller : public QObject {
     Q_OBJECT
 private slots:
     void fileDialogOffersFontsFirst()
@@ -238,5 +238,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_FontInstaller)
+QTEST_MAIN(TestFontInstaller)
 #include "tst_fontinstaller.moc"

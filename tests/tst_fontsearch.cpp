@@ -10,6 +10,7 @@
 #include "app/mainform.h"
 #include "app/readform.h"
 #include "app/reshape.h"
+#include "named.h"
 #include "platform/desktopplatform.h"
 #include "windows/aboutform.h"
 
@@ -72,7 +73,7 @@ public:
     void endProgram() override {}
 };
 
-class FontSearchTest : public QObject {
+class TestFontSearch : public QObject {
     Q_OBJECT
 private slots:
     void noTextSearchesTheWholeCollection();
@@ -97,7 +98,7 @@ static bool drawsAll(const QFont &font, const QString &text)
     return glyphs > 0;
 }
 
-void FontSearchTest::noTextSearchesTheWholeCollection()
+void TestFontSearch::noTextSearchesTheWholeCollection()
 {
     NamedUserPlatform platform;
     followFontChanges(platform);
@@ -121,7 +122,7 @@ void FontSearchTest::noTextSearchesTheWholeCollection()
 
     for (const QChar character : QStringLiteral("Шр ԱԲ ქ 明한द Γρ")) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(main->FontFind, &press);
+        QApplication::sendEvent(named(main, "FontFind"), &press);
         main->grab();
     }
     main->AboutPro_Click();
@@ -135,8 +136,8 @@ void FontSearchTest::noTextSearchesTheWholeCollection()
             QStringLiteral("Qt sorted %1 faces for a fallback list").arg(largestUntrimmedSort)));
 
     // Characters that some installed font has are still drawn.
-    QVERIFY(drawsAll(main->FontFind->font(), QStringLiteral("Шрифт ԱԲ ქ Γρ")));
-    QVERIFY(drawsAll(main->FontList->font(), QStringLiteral("Γραμματοσειρά Шрифт")));
+    QVERIFY(drawsAll(named(main, "FontFind")->font(), QStringLiteral("Шрифт ԱԲ ქ Γρ")));
+    QVERIFY(drawsAll(named(main, "FontList")->font(), QStringLiteral("Γραμματοσειρά Шрифт")));
 }
 
 // The collection must be in place before Qt or fontconfig first look at fonts.
@@ -179,7 +180,7 @@ int main(int argc, char *argv[])
         qWarning("no DejaVu or Liberation fonts to build the collection from");
         return 1;
     }
-    FontSearchTest test;
+    TestFontSearch test;
     return QTest::qExec(&test, argc, argv);
 }
 

@@ -5,8 +5,8 @@
 // takes the focus: what a user and a screen reader see from outside the program.
 #include "app/mainform.h"
 #include "app/readform.h"
+#include "named.h"
 #include "runningprogram.h"
-#include "toolkit/twips.h"
 #include "windows/aboutform.h"
 #include "windows/forglyphory.h"
 
@@ -14,7 +14,6 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -81,6 +80,57 @@ static QStringList focusChain(QWidget *window, QWidget *start)
     return chain;
 }
 
+// The layouts' unit: 15 twips make a pixel at 96 dpi, to the nearest pixel.
+static int px(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+// Where a control lies, in twips inside its container's client area; a control
+// sized to its text, given no width, has only its place fixed.
+struct Place {
+    const char *name;
+    int left, top, width = 0, height = 0;
+};
+
+// clang-format off
+const Place MainFormPlaces[] = {
+    {"Frame1",      150,   60,   2775, 7965},
+    {"FontFind",    420,   30,   1755, 210},
+    {"FontList",    210,   1140, 2355, 6570},
+    {"Frame6",      3090,  60,   6855, 2085},
+    {"Label7",      1980,  780},
+    {"Frame7",      10110, 60,   2745, 2085},
+    {"Command1",    180,   710,  2355, 315},
+    {"Command4",    180,   1590, 2355, 315},
+    {"Frame4",      3090,  2220, 9765, 5805},
+    {"Sizelist",    210,   270,  885,  5310},
+    {"Strikeout",   3765,  270},
+    {"Cut",         4875,  240,  240,  240},
+    {"BigText",     1260,  870,  8295, 3510},
+    {"Frame2",      1260,  4470, 8295, 1125},
+    {"FontPath",    975,   600,  7035, 315},
+    {"PASS",        5940,  3750, 1245, 525},
+};
+// clang-format on
+
+static QStringList awayFromTheirPlaces(const QWidget *window, const auto &places)
+{
+    QStringList away;
+    for (const auto &[name, left, top, width, height] : places) {
+        const QWidget *control = named(window, name);
+        // A framed panel's client area lies inside its border; a frame's is the whole frame.
+        const auto *panel = qobject_cast<const QFrame *>(control->parentWidget());
+        QRect box =
+            control->geometry().translated(panel ? -panel->contentsRect().topLeft() : QPoint());
+        if (width == 0)
+            box.setSize(QSize(0, 0));
+        if (box != QRect(px(left), px(top), px(width), px(height)))
+            away << QLatin1String(name);
+    }
+    return away;
+}
+
 class TestPlacement : public QObject {
     Q_OBJECT
 private slots:
@@ -93,27 +143,22 @@ private slots:
         QCOMPARE(centreOffset(program.splash.get()), QString());
         // The frame starts above the client area so its top line does not show.
         QCOMPARE(misplacedControls(program.splash.get(), {"Frame1"}), QStringList());
-        QCOMPARE(program.splash->size(), QSize(306, 96));
+        QCOMPARE(program.splash->size(), QSize(px(4590), px(1440)));
         program.splash.reset();
 
         QVERIFY(program.start());
         MainForm *main = program.main;
         QCOMPARE(centreOffset(main), QString());
         QCOMPARE(misplacedControls(main), QStringList());
-        QCOMPARE(main->centralWidget()->size(), QSize(872, 547));
-        // In pixels, within their parents; the search box lies inside its strip's border.
-        const std::pair<const char *, QRect> places[] = {{"FontList", QRect(14, 76, 157, 438)},
-                                                         {"BigText", QRect(84, 58, 553, 234)},
-                                                         {"FontFind", QRect(30, 4, 117, 14)},
-                                                         {"Line17", QRect(84, 36, 553, 1)}};
-        for (const auto &[name, place] : places)
-            QCOMPARE(main->findChild<QWidget *>(name)->geometry(), place);
-        const QString text = main->BigText->toPlainText();
-        // Where Tab goes is tested with the rest of the keyboard; here only that it
-        // leaves the preview text as it was.
-        main->BigText->setFocus();
-        QTest::keyClick(main->BigText, Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(main->BigText->toPlainText(), text);
+        QCOMPARE(main->centralWidget()->size(), QSize(px(13080), px(8205)));
+        QCOMPARE(awayFromTheirPlaces(main, MainFormPlaces).join(QStringLiteral("; ")), QString());
+        QCOMPARE(named(main, "Line17")->geometry(),
+                 QRect(QPoint(px(1260), px(540)), QPoint(px(9540), px(540))));
+        auto *preview = named<QPlainTextEdit>(main, "BigText");
+        const QString text = preview->toPlainText();
+        preview->setFocus();
+        QTest::keyClick(preview, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(preview->toPlainText(), text);
     }
 
     void aboutAndFeedbackWindows()
@@ -134,7 +179,7 @@ private slots:
             // The captions before the links may be drawn wider than the layout expects
             // where Tahoma is missing; the links stay where the layout puts them anyway.
             const QWidget *link = window->findChild<QWidget *>(about ? "Label6" : "Label8");
-            QCOMPARE(link->mapTo(window, QPoint()).x(), twips(about ? 1170 : 1770 + 210));
+            QCOMPARE(link->mapTo(window, QPoint()).x(), px(about ? 1170 : 1770 + 210));
             QWidget *start = QApplication::focusWidget();
             QCOMPARE(start->window(), window);
             const QStringList chain = focusChain(window, start);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/mainform.h"
 #include "browse/fontlistmodel.h"
+#include "named.h"
 #include "runningprogram.h"
 #include "windows/aboutform.h"
 #include "windows/forglyphory.h"
@@ -81,10 +82,11 @@ public:
     {
         // The count is refreshed after every event rather than ten times a second, so the
         // rule about it can be checked after every event.
-        m_main->FontsNumberTimes->setInterval(0);
+        named<QTimer>(m_main, "FontsNumberTimes")->setInterval(0);
         // Connected after the program's own handler, so this runs after the search.
-        connect(m_main->FontFind, &QLineEdit::textChanged, this, [this] { m_searchDrives = true; });
-        connect(m_main->FontList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        connect(named<QLineEdit>(m_main, "FontFind"), &QLineEdit::textChanged, this,
+                [this] { m_searchDrives = true; });
+        connect(fontList()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 [this] { m_searchDrives = false; });
 
         m_program.platform.windows = m_work.path() + "/windows";
@@ -157,8 +159,8 @@ private:
             return QStringLiteral("click ") + control->objectName();
         }
         if (kind < 6) {
-            QWidget *box =
-                kind == 4 ? static_cast<QWidget *>(m_main->FontFind) : m_main->BigText->viewport();
+            QWidget *box = kind == 4 ? named(m_main, "FontFind")
+                                     : named<QPlainTextEdit>(m_main, "BigText")->viewport();
             QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, 4));
             const QString text = randomText();
             QWidget *receiver = QApplication::focusWidget() ? QApplication::focusWidget() : box;
@@ -185,8 +187,7 @@ private:
                 item->trigger();
             return QStringLiteral("menu ") + item->objectName();
         }
-        QAbstractItemView *list =
-            kind == 8 ? static_cast<QAbstractItemView *>(m_main->FontList) : m_main->Sizelist;
+        auto *list = named<QAbstractItemView>(m_main, kind == 8 ? "FontList" : "Sizelist");
         const QModelIndex index =
             list->model()->index(below(qMax(1, list->model()->rowCount())), 0);
         list->scrollTo(index);
@@ -198,32 +199,36 @@ private:
     {
         if (!m_main)
             return QStringLiteral("the main window is gone");
-        if (m_main->WhichOne->text() != u"BigText" && m_main->WhichOne->text() != u"FontFind")
-            return QStringLiteral("WhichOne holds ") + m_main->WhichOne->text();
-        const QFont font = m_main->BigText->font();
-        const std::pair<bool, const QCheckBox *> styles[] = {{font.bold(), m_main->Bold},
-                                                             {font.italic(), m_main->Italic},
-                                                             {font.underline(), m_main->Underline},
-                                                             {font.strikeOut(), m_main->Strikeout}};
+        const QString whichOne = named<QLineEdit>(m_main, "WhichOne")->text();
+        if (whichOne != u"BigText" && whichOne != u"FontFind")
+            return QStringLiteral("WhichOne holds ") + whichOne;
+        const QFont font = named<QPlainTextEdit>(m_main, "BigText")->font();
+        const std::pair<bool, const char *> styles[] = {{font.bold(), "Bold"},
+                                                        {font.italic(), "Italic"},
+                                                        {font.underline(), "Underline"},
+                                                        {font.strikeOut(), "Strikeout"}};
         for (const auto &[on, box] : styles)
-            if (on != box->isChecked())
-                return QStringLiteral("the preview's style differs from ") + box->objectName();
-        if (m_main->FontsNumber->text() != QString::number(m_main->FontList->model()->rowCount()))
-            return QStringLiteral("the count shows ") + m_main->FontsNumber->text();
+            if (on != named<QCheckBox>(m_main, box)->isChecked())
+                return QStringLiteral("the preview's style differs from ") + QLatin1String(box);
+        const QString count = named<QLabel>(m_main, "FontsNumber")->text();
+        if (count != QString::number(fontList()->model()->rowCount()))
+            return QStringLiteral("the count shows ") + count;
         if (m_main->isEnabled() == (shown(m_main->aboutForm()) || shown(m_main->feedbackForm())))
             return QStringLiteral("the main window's being enabled disagrees with the dialogs");
-        const QModelIndexList selected = m_main->FontList->selectionModel()->selectedRows();
+        const QModelIndexList selected = fontList()->selectionModel()->selectedRows();
         if (m_searchDrives && !selected.isEmpty() &&
             !fontSortKey(selected.first().data().toString())
-                 .startsWith(fontSortKey(m_main->FontFind->text())))
+                 .startsWith(fontSortKey(named<QLineEdit>(m_main, "FontFind")->text())))
             return QStringLiteral("the selection does not begin with the search text");
         return {};
     }
 
+    QListView *fontList() const { return named<QListView>(m_main, "FontList"); }
+
     QString randomText()
     {
         QString text;
-        const QAbstractItemModel *fonts = m_main->FontList->model();
+        const QAbstractItemModel *fonts = fontList()->model();
         if (below(2) == 0 && fonts->rowCount() > 0) {
             // Most searches should find something: the start of a listed name, in any case.
             text = fonts->index(below(fonts->rowCount()), 0).data().toString().left(1 + below(10));

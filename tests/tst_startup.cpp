@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/mainform.h"
 #include "app/readform.h"
+#include "named.h"
 #include "runningprogram.h"
 #include "toolkit/linklabel.h"
 #include "windows/aboutform.h"
@@ -28,15 +29,15 @@ private slots:
         QVERIFY(program.start());
         MainForm *main = program.main;
         QCOMPARE(main->selectedFont(), QStringLiteral("arial"));
-        QCOMPARE(main->Sizelist->currentItem()->text(), QStringLiteral("8"));
-        const QFont preview = main->BigText->font();
+        QCOMPARE(named<QListWidget>(main, "Sizelist")->currentItem()->text(), QStringLiteral("8"));
+        const QFont preview = named<QPlainTextEdit>(main, "BigText")->font();
         QCOMPARE(preview.family(), QStringLiteral("arial"));
         QCOMPARE(preview.pointSizeF(), 8.0);
         QVERIFY(!preview.bold() && !preview.italic() && !preview.underline() &&
                 !preview.strikeOut());
         QVERIFY(!program.splash->isVisible());
-        QVERIFY(!program.splash->ReadingTimer->isActive());
-        QTRY_COMPARE(main->FontsNumber->text(), QStringLiteral("3"));
+        QVERIFY(!named<QTimer>(program.splash.get(), "ReadingTimer")->isActive());
+        QTRY_COMPARE(named<QLabel>(main, "FontsNumber")->text(), QStringLiteral("3"));
 
         // Qt spends time growing with the square of the installed families on every
         // face it cannot find, so no widget may carry a face the system lacks.
@@ -61,7 +62,7 @@ private slots:
             // 60 fonts at 20 ms each spans two ticks of the splash timer.
             QTest::qSleep(20);
             if (MainForm *main = program.splash->mainForm())
-                seenWhileReading |= main->isVisible() || main->FontList->isVisible();
+                seenWhileReading |= main->isVisible() || named(main, "FontList")->isVisible();
             QCoreApplication::processEvents();
         };
         QVERIFY(program.start());
@@ -70,7 +71,7 @@ private slots:
                                        [](QWidget *w) { return qobject_cast<MainForm *>(w); }),
                  1);
         QVERIFY(!seenWhileReading);
-        QCOMPARE(program.main->FontList->model()->rowCount(), 60);
+        QCOMPARE(named<QListView>(program.main, "FontList")->model()->rowCount(), 60);
         QCOMPARE(program.main->selectedFont(), QStringLiteral("Font 00"));
     }
 
@@ -88,8 +89,8 @@ private slots:
         QVERIFY(program.start());
         QVERIFY(program.main->selectedFont().isEmpty());
         // The preview keeps the face the load step gave it.
-        QCOMPARE(program.main->BigText->font().family(), program.platform.fallbackFamily);
-        QTRY_COMPARE(program.main->FontsNumber->text(), QStringLiteral("0"));
+        QCOMPARE(named(program.main, "BigText")->font().family(), program.platform.fallbackFamily);
+        QTRY_COMPARE(named<QLabel>(program.main, "FontsNumber")->text(), QStringLiteral("0"));
     }
 
     // What a screen reader finds: every control a user can reach or click has a name

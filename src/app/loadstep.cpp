@@ -6,6 +6,7 @@
 #include "browse/fontbrowser.h"
 #include "browse/preview.h"
 #include "platform/platform.h"
+#include "toolkit/windowfonts.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -20,5 +21,5 @@ void runLoadStep(Platform &platform, EditTarget &editing, FontBrowser &fonts, Pr
     preview.selectSize(8);
     windowsPath->setText(platform.windowsFolder());
     // Stays only when the list is empty: the hand-over gives the preview the first font.
-    preview.useFace(QStringLiteral("Tahoma"));
+    preview.useFace(WindowFace);
 }

@@ -38,7 +38,7 @@ MainForm::MainForm(Platform &platform, QWidget *parent)
     // and the close box stay, and the window keeps its taskbar button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFont(faceFont(platform, QStringLiteral("Tahoma"), 8.25));
+    setFont(windowFont(platform));
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
@@ -165,6 +165,11 @@ AboutForm *MainForm::aboutForm() const
 ForGlyphory *MainForm::feedbackForm() const
 {
     return m_help->feedbackForm();
+}
+
+Preview &MainForm::preview() const
+{
+    return *m_preview;
 }
 
 void MainForm::Form_Load()

@@ -17,14 +17,11 @@ class Platform;
 class Preview;
 class QAction;
 class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListView;
 class QListWidget;
-class QMenu;
 class QPlainTextEdit;
-class QPushButton;
 class QTimer;
 
 // The program's one working window. It holds the controls, which carry their names
@@ -118,40 +115,8 @@ public:
 
     AboutForm *aboutForm() const;
     ForGlyphory *feedbackForm() const;
-
-    // Frames.
-    QGroupBox *Frame1 = nullptr;
-    QGroupBox *Frame2 = nullptr;
-    QGroupBox *Frame3 = nullptr;
-    QGroupBox *Frame4 = nullptr;
-    QGroupBox *Frame6 = nullptr;
-    QGroupBox *Frame7 = nullptr;
-
-    // The font list column.
-    QWidget *Picture1 = nullptr;
-    QLineEdit *FontFind = nullptr;
-    QLabel *FontsNumber = nullptr;
-    QListView *FontList = nullptr;
-
-    // The preview.
-    QListWidget *Sizelist = nullptr;
-    QCheckBox *Bold = nullptr;
-    QCheckBox *Italic = nullptr;
-    QCheckBox *Underline = nullptr;
-    QCheckBox *Strikeout = nullptr;
-    QPlainTextEdit *BigText = nullptr;
-
-    // The installer.
-    QLineEdit *FontPath = nullptr;
-
-    // Hidden storage boxes.
-    QLineEdit *WindowsPath = nullptr;
-    QLineEdit *WhichOne = nullptr;
-    QLineEdit *RegionalInfo = nullptr;
-    QLineEdit *CharMapHelp = nullptr;
-    QLineEdit *PASS = nullptr;
-
-    QTimer *FontsNumberTimes = nullptr;
+    // The preview text box's look, which the hand-over prepares.
+    Preview &preview() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -163,8 +128,33 @@ private:
     void noteClick(const QObject *box);
     void buildLayout();
     void takeControls(const LayoutBuilder &controls);
+    void colourControls(const LayoutBuilder &controls);
+    void setUpBoxes();
+    void nameForScreenReaders();
+    void watchEditBoxes();
+    void holdInitialFocus();
     void buildMenus();
     void buildTabOrder();
+
+    // The controls the handlers hand to the subsystems. From outside the window a
+    // control is found by its object name, as a screen reader or a test finds it.
+    QLineEdit *FontFind = nullptr;
+    QLabel *FontsNumber = nullptr;
+    QListView *FontList = nullptr;
+    QListWidget *Sizelist = nullptr;
+    QCheckBox *Bold = nullptr;
+    QCheckBox *Italic = nullptr;
+    QCheckBox *Underline = nullptr;
+    QCheckBox *Strikeout = nullptr;
+    QPlainTextEdit *BigText = nullptr;
+    QLineEdit *FontPath = nullptr;
+    // Hidden storage boxes.
+    QLineEdit *WindowsPath = nullptr;
+    QLineEdit *WhichOne = nullptr;
+    QLineEdit *RegionalInfo = nullptr;
+    QLineEdit *CharMapHelp = nullptr;
+    QLineEdit *PASS = nullptr;
+    QTimer *FontsNumberTimes = nullptr;
 
     Platform &m_platform;
     QList<QAction *> m_commands;

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Glyphory developers
 // SPDX-License-Identifier: MIT
 #include "app/mainform.h"
+#include "browse/fontbrowser.h"
 #include "shell/helptexts.h"
 #include "toolkit/colours.h"
 #include "toolkit/imagebutton.h"
@@ -9,7 +10,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -48,7 +48,7 @@ void MainForm::buildLayout()
         {"Frame1",       Frame,        nullptr,    {},                           150,   60,    2775,  7965},
         {"Picture1",     Panel,        "Frame1",   {},                           210,   270,   2355,  345},
         {"Image10",      Picture,      "Picture1", u"search"_s,                  60,    30,    270,   255,   {},         nullptr,              tr("Search")},
-        {"FontFind",     TextBox,      "Picture1", tr("Corvatek Software"),      420,   30,    1755,  210,   ArialBold,  &M::FontFind_Change,  tr("Search")},
+        {"FontFind",     TextBox,      "Picture1", FontBrowser::placeholder(),   420,   30,    1755,  210,   ArialBold,  &M::FontFind_Change,  tr("Search")},
         {"Line1",        Line,         "Frame1",   {},                           180,   705,   2370,  0},
         {"Image2",       Picture,      "Frame1",   u"count"_s,                   150,   825,   240,   240},
         {"Label12",      Label,        "Frame1",   tr(" Total Fonts Number :"),  390,   825,   1755,  210,   ArialBold},
@@ -143,17 +143,15 @@ void MainForm::buildLayout()
     LayoutBuilder controls(m_platform, centralWidget());
     controls.build(this, layout);
     takeControls(controls);
+    colourControls(controls);
+    setUpBoxes();
+    nameForScreenReaders();
+    watchEditBoxes();
+    holdInitialFocus();
 }
 
 void MainForm::takeControls(const LayoutBuilder &controls)
 {
-    Frame1 = controls.get<QGroupBox>("Frame1");
-    Frame2 = controls.get<QGroupBox>("Frame2");
-    Frame3 = controls.get<QGroupBox>("Frame3");
-    Frame4 = controls.get<QGroupBox>("Frame4");
-    Frame6 = controls.get<QGroupBox>("Frame6");
-    Frame7 = controls.get<QGroupBox>("Frame7");
-    Picture1 = controls.get("Picture1");
     FontFind = controls.get<QLineEdit>("FontFind");
     FontsNumber = controls.get<QLabel>("FontsNumber");
     FontList = controls.get<QListView>("FontList");
@@ -169,9 +167,13 @@ void MainForm::takeControls(const LayoutBuilder &controls)
     RegionalInfo = controls.get<QLineEdit>("RegionalInfo");
     CharMapHelp = controls.get<QLineEdit>("CharMapHelp");
     PASS = controls.get<QLineEdit>("PASS");
+}
 
+void MainForm::colourControls(const LayoutBuilder &controls)
+{
+    QWidget *banner = controls.get("Frame3");
     for (QWidget *white :
-         std::initializer_list<QWidget *>{FontFind, FontList, Sizelist, BigText, FontPath, Frame3})
+         std::initializer_list<QWidget *>{FontFind, FontList, Sizelist, BigText, FontPath, banner})
         setBackground(white, Qt::white);
     setTextColour(FontFind, QColor(192, 192, 192));
     setTextColour(FontsNumber, QColor(0, 0, 192));
@@ -180,13 +182,13 @@ void MainForm::takeControls(const LayoutBuilder &controls)
         setTextColour(black, Qt::black);
     setTextColour(controls.get("Label13"), QColor(192, 0, 0));
     controls.get("Label14")->setAutoFillBackground(true);
-    Frame3->setVisible(false);
+    banner->setVisible(false);
+}
 
+void MainForm::setUpBoxes()
+{
     FontFind->setFrame(false);
     FontFind->setTextMargins(0, 0, 0, 0);
-    FontFind->setAccessibleName(tr("Search"));
-    FontList->setAccessibleName(tr("Fonts"));
-    Sizelist->setAccessibleName(tr("Font size"));
     for (int size = 8; size <= 72; ++size)
         (new QListWidgetItem(QString::number(size), Sizelist))->setData(Qt::UserRole, 0);
     BigText->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -195,21 +197,35 @@ void MainForm::takeControls(const LayoutBuilder &controls)
     BigText->setTabChangesFocus(true);
     BigText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     BigText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    BigText->setAccessibleName(tr("Your custom text goes here:"));
     FontPath->setReadOnly(true);
-    FontPath->setAccessibleName(tr("Font file"));
     WhichOne->setEnabled(false);
     // The edit commands live in the menu bar and the toolbar only.
     for (QWidget *box : std::initializer_list<QWidget *>{FontFind, BigText, FontPath})
         box->setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void MainForm::nameForScreenReaders()
+{
+    FontFind->setAccessibleName(tr("Search"));
+    FontList->setAccessibleName(tr("Fonts"));
+    Sizelist->setAccessibleName(tr("Font size"));
+    BigText->setAccessibleName(tr("Your custom text goes here:"));
+    FontPath->setAccessibleName(tr("Font file"));
+    PASS->setAccessibleName(windowTitle());
+}
+
+void MainForm::watchEditBoxes()
+{
     for (QObject *watched :
          std::initializer_list<QObject *>{FontFind, BigText, BigText->viewport(), FontPath, PASS})
         watched->installEventFilter(this);
+}
 
-    // PASS holds the keyboard focus when the window opens, so no visible control
-    // has it; it lies behind the preview frame, where nobody sees it.
+// PASS holds the keyboard focus when the window opens, so no visible control has
+// it; it lies behind the preview frame, where nobody sees it.
+void MainForm::holdInitialFocus()
+{
     PASS->setReadOnly(true);
-    PASS->setAccessibleName(windowTitle());
     PASS->lower();
     PASS->setFocus();
 }

@@ -3,6 +3,7 @@
 #include "readform.h"
 
 #include "app/mainform.h"
+#include "browse/preview.h"
 #include "platform/platform.h"
 #include "toolkit/imagebutton.h"
 #include "toolkit/layoutbuilder.h"
@@ -13,7 +14,6 @@
 #include "version.h"
 
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QTimer>
 
 #include <QScopedValueRollback>
@@ -86,8 +86,8 @@ void ReadForm::showTexts()
     // Qt's own default font is an alias that it would look up among every
     // installed family; the program's windows get an installed family instead.
     setApplicationFont(m_platform);
-    setFont(faceFont(m_platform, QStringLiteral("Tahoma"), 8.25));
-    m_texts.at(1)->setFont(faceFont(m_platform, QStringLiteral("Tahoma"), 8.25, FaceStyle::Bold));
+    setFont(windowFont(m_platform));
+    m_texts.at(1)->setFont(windowFont(m_platform, FaceStyle::Bold));
     for (QLabel *label : std::as_const(m_texts)) {
         label->adjustSize();
         label->show();
@@ -112,17 +112,7 @@ void ReadForm::ReadingTimer_Timer()
     QScopedValueRollback<bool> busy(m_handingOver, true);
 
     MainForm *main = loadMainForm();
-    QPlainTextEdit *preview = main->BigText;
-    QFont font = preview->font();
-    font.setPointSizeF(8.0f);
-    font.setBold(false);
-    font.setStrikeOut(false);
-    font.setUnderline(false);
-    font.setItalic(false);
-    const QString selected = main->selectedFont();
-    if (!selected.isEmpty())
-        font.setFamily(selected);
-    preview->setFont(font);
+    main->preview().prepare(8.0f, main->selectedFont());
 
     centreOnScreen(main);
     main->show();

@@ -27,14 +27,13 @@ public:
     MainForm *loadMainForm();
     MainForm *mainForm() const { return m_main; }
 
-    QTimer *ReadingTimer = nullptr;
-
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void showTexts();
 
+    QTimer *ReadingTimer = nullptr;
     Platform &m_platform;
     QList<QLabel *> m_texts;
     MainForm *m_main = nullptr;

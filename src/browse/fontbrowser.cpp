@@ -7,6 +7,7 @@
 #include "browse/preview.h"
 #include "platform/platform.h"
 #include "toolkit/colours.h"
+#include "toolkit/messagetitle.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -97,7 +98,7 @@ void FontBrowser::clickIntoSearch()
 {
     m_editing.chooseSearch();
     setTextColour(m_controls.search, Qt::black);
-    if (m_controls.search->text() == QLatin1String("Corvatek Software"))
+    if (m_controls.search->text() == placeholder())
         m_controls.search->setText(QString());
 }
 
@@ -110,7 +111,7 @@ void FontBrowser::showCount()
 void FontBrowser::copyFontName(QWidget *parent)
 {
     QGuiApplication::clipboard()->setText(m_preview.fontName());
-    m_platform.information(parent, tr("Glyphory"), tr("Your selected font name has been copied."));
+    m_platform.information(parent, messageTitle(), tr("Your selected font name has been copied."));
 }
 
 void FontBrowser::refresh()

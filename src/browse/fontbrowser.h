@@ -45,6 +45,8 @@ public:
     // Selects the first entry of a font list that begins with text, compared without
     // regard to case, or clears the selection when none does or text is empty.
     static void findInList(QListView *list, const QString &text);
+    // What the search box shows until the user first clicks into it.
+    static QString placeholder() { return tr("Corvatek Software"); }
     // Only a click takes the placeholder away, and only the exact placeholder.
     void clickIntoSearch();
 

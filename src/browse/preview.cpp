@@ -80,6 +80,17 @@ void Preview::showFont(const QString &family)
     });
 }
 
+void Preview::prepare(float points, const QString &family)
+{
+    changeFont([&](QFont &font) {
+        font.setPointSizeF(points);
+        for (const Style style : AllStyles)
+            setStyle(font, style, false);
+        if (!family.isEmpty())
+            font.setFamily(family);
+    });
+}
+
 void Preview::applyStyle(Style style)
 {
     const bool on = box(style)->checkState() == Qt::Checked;

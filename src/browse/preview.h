@@ -42,6 +42,9 @@ public:
     // unchecked switched off; a checked box switched its style on already. An empty
     // family keeps the face.
     void showFont(const QString &family);
+    // The preview at a size, with every style switched off whatever its box says,
+    // in a family; an empty family keeps the face.
+    void prepare(float points, const QString &family);
     // The style on exactly when its box is checked.
     void applyStyle(Style style);
     // A cancelled dialog keeps the colour confirmed last, black before any.

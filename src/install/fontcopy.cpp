@@ -14,11 +14,6 @@ namespace {
 constexpr qint64 chunkSize = 256 * 1024;
 constexpr int answerEveryMs = 50;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("FontInstaller", text);
-}
-
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -26,7 +21,7 @@ QString native(const QString &path)
 
 QString readFailure(const QFile &source)
 {
-    return tr("\"%1\" could not be read (%2). Nothing in your fonts folder was changed.")
+    return FontCopy::tr("\"%1\" could not be read (%2). Nothing in your fonts folder was changed.")
         .arg(native(source.fileName()), source.errorString());
 }
 
@@ -74,8 +69,9 @@ QString copyBytes(QFile &source, QFileDevice &target, const QString &destination
         keepWindowsAnswering(sinceEvents);
     }
     if (copied != expected) {
-        return tr("\"%1\" changed while it was being copied. Nothing in your fonts folder was "
-                  "changed.")
+        return FontCopy::tr(
+                   "\"%1\" changed while it was being copied. Nothing in your fonts folder was "
+                   "changed.")
             .arg(native(source.fileName()));
     }
     return {};
@@ -85,7 +81,8 @@ QString copyBytes(QFile &source, QFileDevice &target, const QString &destination
 
 QString FontCopy::writeFailure(const QString &destination, const QString &error)
 {
-    return tr("\"%1\" could not be written (%2). Nothing in your fonts folder was changed.")
+    return FontCopy::tr(
+               "\"%1\" could not be written (%2). Nothing in your fonts folder was changed.")
         .arg(native(destination), error);
 }
 
@@ -93,7 +90,8 @@ QString FontCopy::copy(const QString &sourcePath, QTemporaryFile &copy, const QS
 {
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly))
-        return tr("\"%1\" could not be read (%2).").arg(native(sourcePath), source.errorString());
+        return FontCopy::tr("\"%1\" could not be read (%2).")
+            .arg(native(sourcePath), source.errorString());
     if (!copy.open())
         return writeFailure(destination, copy.errorString());
     // A temporary file is private to its owner; an installed font is read like any other.

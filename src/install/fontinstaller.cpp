@@ -5,27 +5,17 @@
 #include "install/fontcopy.h"
 #include "platform/platform.h"
 #include "shell/winfontfolder.h"
+#include "toolkit/messagetitle.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("FontInstaller", text);
-}
-
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
-}
-
-QString title()
-{
-    return QStringLiteral("Glyphory");
 }
 
 // What stands in the fonts folder under the font's name.
@@ -65,7 +55,7 @@ private:
     QString prepareFolder();
     bool mayReplace(Entry entry);
     bool place(QTemporaryFile &copy, bool replace);
-    void tell(const QString &text) { m_platform.information(m_parent, title(), text); }
+    void tell(const QString &text) { m_platform.information(m_parent, messageTitle(), text); }
     bool refuse(const QString &reason);
 
     Platform &m_platform;
@@ -86,7 +76,7 @@ bool Installation::run()
     const Entry entry = entryAt(m_destination, m_source);
     // Copying the installed file onto itself would gain nothing and risk it.
     if (entry == Entry::SameFile) {
-        tell(tr("The font %1 is already in your fonts folder \"%2\".")
+        tell(FontInstaller::tr("The font %1 is already in your fonts folder \"%2\".")
                  .arg(m_fileName, native(m_folder)));
         return true;
     }
@@ -103,8 +93,9 @@ bool Installation::run()
     if (!place(copy, entry != Entry::None))
         return false;
 
-    tell(tr("Your selected font %1 has been successfully installed, You must restart the "
-            "Glyphory application in order to active the font.")
+    tell(FontInstaller::tr(
+             "Your selected font %1 has been successfully installed, You must restart the "
+             "Glyphory application in order to active the font.")
              .arg(m_fileName));
     WinFontFolder::OpenFolder(m_platform, m_parent, m_folder);
     return true;
@@ -113,12 +104,12 @@ bool Installation::run()
 QString Installation::sourceProblem() const
 {
     if (!m_source.exists()) {
-        return tr("\"%1\" could not be found. It may have been moved or deleted.")
+        return FontInstaller::tr("\"%1\" could not be found. It may have been moved or deleted.")
             .arg(native(m_source.filePath()));
     }
     // Folders, devices and pipes are no fonts; reading one could block or never end.
     if (!m_source.isFile() || m_fileName.isEmpty())
-        return tr("\"%1\" is a folder or a device, not a font file.")
+        return FontInstaller::tr("\"%1\" is a folder or a device, not a font file.")
             .arg(native(m_source.filePath()));
     return {};
 }
@@ -127,8 +118,9 @@ QString Installation::prepareFolder()
 {
     const QString windows = m_platform.windowsFolder();
     if (windows.isEmpty()) {
-        return tr("Your fonts folder is unknown, because the folder for your personal data files "
-                  "could not be determined. Check that your HOME folder is set.");
+        return FontInstaller::tr(
+            "Your fonts folder is unknown, because the folder for your personal data files "
+            "could not be determined. Check that your HOME folder is set.");
     }
     m_folder = windows + QLatin1Char('/') + m_platform.fontsFolderName();
     m_destination = m_folder + QLatin1Char('/') + m_fileName;
@@ -136,8 +128,9 @@ QString Installation::prepareFolder()
     if (QDir().mkpath(m_folder))
         return {};
     return QFileInfo::exists(m_folder)
-               ? tr("\"%1\" is not a folder.").arg(native(m_folder))
-               : tr("The fonts folder \"%1\" could not be created.").arg(native(m_folder));
+               ? FontInstaller::tr("\"%1\" is not a folder.").arg(native(m_folder))
+               : FontInstaller::tr("The fonts folder \"%1\" could not be created.")
+                     .arg(native(m_folder));
 }
 
 // Nothing in the fonts folder is replaced unless the user said so; folders and
@@ -148,25 +141,29 @@ bool Installation::mayReplace(Entry entry)
     case Entry::None:
         return true;
     case Entry::Folder:
-        return refuse(tr("Your fonts folder holds a folder named %1, which was left as it is.")
-                          .arg(m_fileName));
+        return refuse(
+            FontInstaller::tr("Your fonts folder holds a folder named %1, which was left as it is.")
+                .arg(m_fileName));
     case Entry::Other:
-        return refuse(tr("Your fonts folder holds a device or pipe named %1, which was left as it "
-                         "is.")
+        return refuse(FontInstaller::tr(
+                          "Your fonts folder holds a device or pipe named %1, which was left as it "
+                          "is.")
                           .arg(m_fileName));
     case Entry::BrokenLink:
-        return m_platform.askYesNo(m_parent, title(),
-                                   tr("Your fonts folder holds a broken link named %1, which "
-                                      "leads to no file.\n\nDo you want to replace it?")
-                                       .arg(m_fileName),
-                                   false);
+        return m_platform.askYesNo(
+            m_parent, messageTitle(),
+            FontInstaller::tr("Your fonts folder holds a broken link named %1, which "
+                              "leads to no file.\n\nDo you want to replace it?")
+                .arg(m_fileName),
+            false);
     case Entry::Font:
     case Entry::SameFile:
         break;
     }
     return m_platform.askYesNo(
-        m_parent, title(),
-        tr("Your fonts folder already holds a font named %1.\n\nDo you want to replace it?")
+        m_parent, messageTitle(),
+        FontInstaller::tr(
+            "Your fonts folder already holds a font named %1.\n\nDo you want to replace it?")
             .arg(m_fileName),
         false);
 }
@@ -183,7 +180,7 @@ bool Installation::place(QTemporaryFile &copy, bool replace)
             return false;
         placed = m_platform.placeFile(copy.fileName(), m_destination, entry != Entry::None, &error);
         if (placed == Platform::Placed::NameTaken)
-            error = tr("another program keeps writing it");
+            error = FontInstaller::tr("another program keeps writing it");
     }
     if (placed != Platform::Placed::Done)
         return refuse(FontCopy::writeFailure(m_destination, error));
@@ -194,7 +191,7 @@ bool Installation::place(QTemporaryFile &copy, bool replace)
 bool Installation::refuse(const QString &reason)
 {
     const QString font = m_fileName.isEmpty() ? native(m_source.filePath()) : m_fileName;
-    tell(tr("The font %1 was not installed.\n\n%2").arg(font, reason));
+    tell(FontInstaller::tr("The font %1 was not installed.\n\n%2").arg(font, reason));
     return false;
 }
 
@@ -204,7 +201,8 @@ QStringList FontInstaller::fontFileFilters()
 {
     // Qt's file dialog matches patterns without regard to case, so a mixed-case
     // extension such as ".Ttf" is offered as a font file too.
-    return {tr("All Font Files (*.TTF *.PFM *.OTF *.ttf *.pfm *.otf)"), tr("All Files *.* (*)")};
+    return {FontInstaller::tr("All Font Files (*.TTF *.PFM *.OTF *.ttf *.pfm *.otf)"),
+            FontInstaller::tr("All Files *.* (*)")};
 }
 
 bool FontInstaller::installFont(Platform &platform, QWidget *parent, const QString &fontPath)

@@ -2,21 +2,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 
 class Platform;
 class QWidget;
 
-namespace FontInstaller {
+class FontInstaller {
+    Q_DECLARE_TR_FUNCTIONS(FontInstaller)
+public:
+    // The filters of the font-file dialog: all font files first, then every file.
+    static QStringList fontFileFilters();
 
-// The filters of the font-file dialog: all font files first, then every file.
-QStringList fontFileFilters();
-
-// Copies the file at fontPath into the user's fonts folder under its own name and
-// tells the user how it went. Only the fonts folder is written: an entry there of
-// the same name, a link included, is replaced itself and only after the user said
-// yes, even when it appeared while the copy ran. The fonts folder opens only after
-// a copy that succeeded. Returns true when the font is in the fonts folder afterwards.
-bool installFont(Platform &platform, QWidget *parent, const QString &fontPath);
-
-} // namespace FontInstaller
+    // Copies the file at fontPath into the user's fonts folder under its own name and
+    // tells the user how it went. Only the fonts folder is written: an entry there of
+    // the same name, a link included, is replaced itself and only after the user said
+    // yes, even when it appeared while the copy ran. The fonts folder opens only after
+    // a copy that succeeded. Returns true when the font is in the fonts folder afterwards.
+    static bool installFont(Platform &platform, QWidget *parent, const QString &fontPath);
+};

@@ -3,6 +3,7 @@
 #include "desktopopen.h"
 
 #include "platform/platform.h"
+#include "toolkit/messagetitle.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -12,10 +13,10 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("DesktopOpen", text);
-}
+// The context the messages below are translated in.
+class DesktopOpen {
+    Q_DECLARE_TR_FUNCTIONS(DesktopOpen)
+};
 
 } // namespace
 
@@ -30,7 +31,7 @@ void tellUser(Platform &platform, QWidget *owner, const QString &text)
 {
     // The owner may be the hidden splash window; a box must not hide with it.
     QWidget *parent = owner && owner->isVisible() ? owner : nullptr;
-    platform.information(parent, QStringLiteral("Glyphory"), text);
+    platform.information(parent, messageTitle(), text);
 }
 
 void openAddress(Platform &platform, QWidget *owner, const QString &address)
@@ -40,10 +41,12 @@ void openAddress(Platform &platform, QWidget *owner, const QString &address)
         return;
     const bool mail = url.scheme().compare(QLatin1String("mailto"), Qt::CaseInsensitive) == 0;
     tellUser(platform, owner,
-             mail ? tr("No mail program is set up on this computer, so the message could not "
-                       "be started.\n\nSet up a default mail program in your desktop's settings.")
-                  : tr("No web browser is set up on this computer, so %1 could not be "
-                       "opened.\n\nSet up a default web browser in your desktop's settings.")
+             mail ? DesktopOpen::tr(
+                        "No mail program is set up on this computer, so the message could not "
+                        "be started.\n\nSet up a default mail program in your desktop's settings.")
+                  : DesktopOpen::tr(
+                        "No web browser is set up on this computer, so %1 could not be "
+                        "opened.\n\nSet up a default web browser in your desktop's settings.")
                         .arg(address));
 }
 
@@ -51,15 +54,17 @@ void openLocalPath(Platform &platform, QWidget *owner, const QString &path)
 {
     if (!QFileInfo::exists(path)) {
         tellUser(platform, owner,
-                 tr("\"%1\" could not be found.\n\nCheck that the file is there and try again.")
+                 DesktopOpen::tr(
+                     "\"%1\" could not be found.\n\nCheck that the file is there and try again.")
                      .arg(path));
         return;
     }
     // A relative path would make a relative URL, which the desktop may read as an address.
     if (!platform.openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()))) {
-        tellUser(platform, owner,
-                 tr("No program on this computer can open \"%1\".\n\nInstall a program for "
-                    "this kind of file, or set one up in your desktop's settings.")
-                     .arg(path));
+        tellUser(
+            platform, owner,
+            DesktopOpen::tr("No program on this computer can open \"%1\".\n\nInstall a program for "
+                            "this kind of file, or set one up in your desktop's settings.")
+                .arg(path));
     }
 }

@@ -5,14 +5,7 @@
 #include "platform/platform.h"
 #include "shell/winfontfolder.h"
 
-#include <QCoreApplication>
-
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ExtrasCommands", text);
-}
 
 // The help texts end with CR LF, so the question stands after an empty line.
 QString withQuestion(const QString &helpText, const QString &question)

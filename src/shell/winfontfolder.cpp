@@ -5,18 +5,12 @@
 #include "platform/platform.h"
 #include "shell/desktopopen.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 #include <QWidget>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("WinFontFolder", text);
-}
 
 void startCommand(Platform &platform, QWidget *owner, const QStringList &command,
                   const QString &missing)
@@ -30,8 +24,9 @@ void openFontsFolder(Platform &platform, QWidget *owner)
     const QString windows = platform.windowsFolder();
     if (windows.isEmpty()) {
         tellUser(platform, owner,
-                 tr("Your fonts folder could not be found, because the folder for your "
-                    "personal data files is unknown. Check that your HOME folder is set."));
+                 WinFontFolder::tr(
+                     "Your fonts folder could not be found, because the folder for your "
+                     "personal data files is unknown. Check that your HOME folder is set."));
         return;
     }
     // On a fresh account the folder does not exist yet; the command should still

@@ -17,39 +17,225 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-    namespace
+#include <algorithm>
+
+namespace {
+
+// A row of a layout table worked out into pixels and a font.
+struct Making {
+    QWidget *parent;
+    const QString &text;
+    QRect box;  // inside the parent
+    QPoint end; // the far end of a line
+    std::optional<QFont> font;
+    const QString &toolTip;
+};
+
+// Paints its text itself so that it can break anywhere, even inside a word: a name
+// of any length then fits the width it is given.
+class WrapAnywhereLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(palette().color(foregroundRole()));
+        painter.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere,
+                         text());
+    }
+};
+
+// The font comes first: labels measure their text with it.
+template <typename Control> Control *styled(Control *control, const Making &row)
 {
+    if (row.font)
+        control->setFont(*row.font);
+    return control;
+}
 
-    // Paints its text itself so that it can break anywhere, even inside a word: a name
-    // of any length then fits the width it is given.
-    class WrapAnywhereLabel final : public QLabel {
-    public:
-        using QLabel::QLabel;
+QWidget *placed(QWidget *control, const Making &row)
+{
+    control->setGeometry(row.box);
+    return control;
+}
 
-    protected:
-        void paintEvent(QPaintEvent *) override
-        {
-            QPainter painter(this);
-            painter.setPen(palette().color(foregroundRole()));
-            painter.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere,
-                             text());
-        }
-    };
+QWidget *fitted(QLabel *label, const Making &row)
+{
+    label->setTextFormat(Qt::PlainText);
+    label->move(row.box.topLeft());
+    label->adjustSize();
+    return label;
+}
 
-    QWidget *fitted(QLabel * label, const QRect &box)
-    {
-        label->setTextFormat(Qt::PlainText);
-        label->move(box.topLeft());
-        label->adjustSize();
-        return label;
-    }
+QFrame *frame(QWidget *parent, int style)
+{
+    auto *frame = new QFrame(parent);
+    frame->setFrameStyle(style);
+    return frame;
+}
 
-    QFrame *frame(QWidget * parent, int style)
-    {
-        auto *frame = new QFrame(parent);
-        frame->setFrameStyle(style);
-        return frame;
-    }
+QWidget *frameRow(const Making &row)
+{
+    return placed(styled(new QGroupBox(row.text, row.parent), row), row);
+}
+
+QWidget *panelRow(const Making &row)
+{
+    QFrame *panel = frame(row.parent, QFrame::Panel | QFrame::Sunken);
+    panel->setLineWidth(2);
+    setBackground(panel, Qt::white);
+    return placed(panel, row);
+}
+
+QWidget *boxRow(const Making &row)
+{
+    return placed(frame(row.parent, QFrame::Box | QFrame::Sunken), row);
+}
+
+QWidget *shapeRow(const Making &row)
+{
+    QFrame *shape = frame(row.parent, QFrame::Box | QFrame::Plain);
+    shape->setAutoFillBackground(true);
+    QPalette colours = shape->palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Base));
+    colours.setColor(QPalette::WindowText, colours.color(QPalette::Text));
+    shape->setPalette(colours);
+    return placed(shape, row);
+}
+
+QWidget *labelRow(const Making &row)
+{
+    return fitted(styled(new QLabel(row.text, row.parent), row), row);
+}
+
+QWidget *wrappedLabelRow(const Making &row)
+{
+    auto *label = styled(new QLabel(row.text, row.parent), row);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return placed(label, row);
+}
+
+QWidget *nameLabelRow(const Making &row)
+{
+    return fitted(styled(new WrapAnywhereLabel(row.text, row.parent), row), row);
+}
+
+QWidget *pendingLabelRow(const Making &row)
+{
+    auto *label = new QLabel(row.text, row.parent);
+    label->move(row.box.topLeft());
+    label->hide();
+    return label;
+}
+
+QWidget *linkRow(const Making &row)
+{
+    auto *link = new LinkLabel(row.text, row.parent);
+    paintAsLink(link);
+    return fitted(styled(link, row), row);
+}
+
+QWidget *plainLinkRow(const Making &row)
+{
+    auto *link = new LinkLabel(row.text, row.parent);
+    link->unsetCursor();
+    return fitted(styled(link, row), row);
+}
+
+QWidget *pictureRow(const Making &row)
+{
+    return placed(makePicture(row.text, row.parent), row);
+}
+
+QWidget *imageButtonRow(const Making &row)
+{
+    return placed(new ImageButton(row.text, row.toolTip, row.parent), row);
+}
+
+QWidget *lineRow(const Making &row)
+{
+    return makeLine(row.parent, QString(), row.box.topLeft(), row.end);
+}
+
+QWidget *buttonRow(const Making &row)
+{
+    return placed(styled(new QPushButton(row.text, row.parent), row), row);
+}
+
+QWidget *checkBoxRow(const Making &row)
+{
+    QWidget *box = placed(styled(new QCheckBox(row.text, row.parent), row), row);
+    // The box and its gap to the caption can come out wider than the layout
+    // allows for; the caption must still show whole.
+    box->resize(qMax(box->width(), box->sizeHint().width()), box->height());
+    return box;
+}
+
+QWidget *textBoxRow(const Making &row)
+{
+    return placed(styled(new QLineEdit(row.text, row.parent), row), row);
+}
+
+QWidget *storageBoxRow(const Making &row)
+{
+    QWidget *box = textBoxRow(row);
+    box->setVisible(false);
+    box->setFocusPolicy(Qt::NoFocus);
+    return box;
+}
+
+QWidget *listBoxRow(const Making &row)
+{
+    return placed(styled(new QListWidget(row.parent), row), row);
+}
+
+QWidget *listViewRow(const Making &row)
+{
+    return placed(styled(new QListView(row.parent), row), row);
+}
+
+QWidget *textAreaRow(const Making &row)
+{
+    return placed(styled(new QPlainTextEdit(row.parent), row), row);
+}
+
+using Maker = QWidget *(*)(const Making &);
+
+// clang-format off
+const std::pair<ControlKind, Maker> Makers[] = {
+    {ControlKind::Frame,        frameRow},
+    {ControlKind::Panel,        panelRow},
+    {ControlKind::Box,          boxRow},
+    {ControlKind::Shape,        shapeRow},
+    {ControlKind::Label,        labelRow},
+    {ControlKind::WrappedLabel, wrappedLabelRow},
+    {ControlKind::NameLabel,    nameLabelRow},
+    {ControlKind::PendingLabel, pendingLabelRow},
+    {ControlKind::Link,         linkRow},
+    {ControlKind::PlainLink,    plainLinkRow},
+    {ControlKind::Picture,      pictureRow},
+    {ControlKind::ImageButton,  imageButtonRow},
+    {ControlKind::Line,         lineRow},
+    {ControlKind::Button,       buttonRow},
+    {ControlKind::CheckBox,     checkBoxRow},
+    {ControlKind::TextBox,      textBoxRow},
+    {ControlKind::StorageBox,   storageBoxRow},
+    {ControlKind::ListBox,      listBoxRow},
+    {ControlKind::ListView,     listViewRow},
+    {ControlKind::TextArea,     textAreaRow},
+};
+// clang-format on
+
+Maker makerFor(ControlKind kind)
+{
+    const auto found = std::ranges::find(Makers, kind, &std::pair<ControlKind, Maker>::first);
+    Q_ASSERT_X(found != std::end(Makers), "LayoutBuilder", "a kind of control without a maker");
+    return found->second;
+}
 
 } // namespace
 
@@ -70,122 +256,33 @@ QWidget *LayoutBuilder::add(const char *name, ControlKind kind, const char *pare
         const int border = static_cast<QFrame *>(parent)->frameWidth();
         origin = QPoint(border, border);
     }
+    // Each end of a line is converted on its own, so the line ends where the table says.
     const QRect box = twipsRect(twipsBox.x(), twipsBox.y(), twipsBox.width(), twipsBox.height())
                           .translated(origin);
+    const QPoint end =
+        origin + twipsPoint(twipsBox.x() + twipsBox.width(), twipsBox.y() + twipsBox.height());
 
-    // The font comes first: labels measure their text with it.
-    const auto withFont = [&](QWidget *control) {
-        if (font.family != Typeface::Inherited) {
-            const QString face = font.family == Typeface::Tahoma ? QStringLiteral("Tahoma")
-                                                                 : QStringLiteral("Arial");
-            control->setFont(faceFont(m_platform, face, 8.25, font.styles));
-        }
-        return control;
-    };
-    const auto placed = [&](QWidget *control) {
-        control->setGeometry(box);
-        return control;
-    };
-
-    QWidget *control = nullptr;
-    switch (kind) {
-    case ControlKind::Frame:
-        control = placed(withFont(new QGroupBox(text, parent)));
-        break;
-    case ControlKind::Panel: {
-        QFrame *panel = frame(parent, QFrame::Panel | QFrame::Sunken);
-        panel->setLineWidth(2);
-        setBackground(panel, Qt::white);
-        m_panels.insert(panel);
-        control = placed(panel);
-        break;
-    }
-    case ControlKind::Box:
-        control = placed(frame(parent, QFrame::Box | QFrame::Sunken));
-        break;
-    case ControlKind::Shape: {
-        QFrame *shape = frame(parent, QFrame::Box | QFrame::Plain);
-        shape->setAutoFillBackground(true);
-        QPalette colours = shape->palette();
-        colours.setColor(QPalette::Window, colours.color(QPalette::Base));
-        colours.setColor(QPalette::WindowText, colours.color(QPalette::Text));
-        shape->setPalette(colours);
-        control = placed(shape);
-        break;
-    }
-    case ControlKind::Label:
-        control = fitted(static_cast<QLabel *>(withFont(new QLabel(text, parent))), box);
-        break;
-    case ControlKind::WrappedLabel: {
-        auto *label = static_cast<QLabel *>(withFont(new QLabel(text, parent)));
-        label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        control = placed(label);
-        break;
-    }
-    case ControlKind::NameLabel:
-        control = fitted(static_cast<QLabel *>(withFont(new WrapAnywhereLabel(text, parent))), box);
-        break;
-    case ControlKind::PendingLabel:
-        control = new QLabel(text, parent);
-        control->move(box.topLeft());
-        control->hide();
-        break;
-    case ControlKind::Link:
-    case ControlKind::PlainLink: {
-        auto *link = new LinkLabel(text, parent);
-        if (kind == ControlKind::Link)
-            paintAsLink(link);
-        else
-            link->unsetCursor();
-        control = fitted(static_cast<QLabel *>(withFont(link)), box);
-        break;
-    }
-    case ControlKind::Picture:
-        control = placed(makePicture(text, parent));
-        break;
-    case ControlKind::ImageButton:
-        control = placed(new ::ImageButton(text, toolTip, parent));
-        break;
-    case ControlKind::Line:
-        // Each end is converted on its own, so the line ends where the table says.
-        control = makeLine(
-            parent, QString(), box.topLeft(),
-            origin + twipsPoint(twipsBox.x() + twipsBox.width(), twipsBox.y() + twipsBox.height()));
-        break;
-    case ControlKind::Button:
-        control = placed(withFont(new QPushButton(text, parent)));
-        break;
-    case ControlKind::CheckBox:
-        control = placed(withFont(new QCheckBox(text, parent)));
-        // The box and its gap to the caption can come out wider than the layout
-        // allows for; the caption must still show whole.
-        control->resize(qMax(control->width(), control->sizeHint().width()), control->height());
-        break;
-    case ControlKind::TextBox:
-    case ControlKind::StorageBox:
-        control = placed(withFont(new QLineEdit(text, parent)));
-        if (kind == ControlKind::StorageBox) {
-            control->setVisible(false);
-            control->setFocusPolicy(Qt::NoFocus);
-        }
-        break;
-    case ControlKind::ListBox:
-        control = placed(withFont(new QListWidget(parent)));
-        break;
-    case ControlKind::ListView:
-        control = placed(withFont(new QListView(parent)));
-        break;
-    case ControlKind::TextArea:
-        control = placed(withFont(new QPlainTextEdit(parent)));
-        break;
-    }
+    QWidget *control = makerFor(kind)({parent, text, box, end, fontFor(font), toolTip});
+    if (kind == ControlKind::Panel)
+        m_panels.insert(control);
     control->setObjectName(QLatin1String(name));
     if (!toolTip.isEmpty())
         control->setToolTip(toolTip);
     m_controls.insert(QLatin1String(name), control);
     return control;
+}
+
+std::optional<QFont> LayoutBuilder::fontFor(Face font) const
+{
+    switch (font.family) {
+    case Typeface::Inherited:
+        break;
+    case Typeface::Tahoma:
+        return windowFont(m_platform, font.styles);
+    case Typeface::Arial:
+        return faceFont(m_platform, QStringLiteral("Arial"), WindowPoints, font.styles);
+    }
+    return std::nullopt;
 }
 
 void LayoutBuilder::connectRole(QWidget *control, QObject *context,

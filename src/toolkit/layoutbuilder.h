@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class Platform;
 
@@ -85,6 +86,7 @@ public:
 private:
     QWidget *add(const char *name, ControlKind kind, const char *parent, const QString &text,
                  const QRect &twipsBox, Face font, const QString &toolTip);
+    std::optional<QFont> fontFor(Face font) const;
     static void connectRole(QWidget *control, QObject *context, const std::function<void()> &role);
 
     Platform &m_platform;

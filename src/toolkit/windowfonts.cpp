@@ -6,8 +6,7 @@
 
 #include <QApplication>
 
-    QFont
-    faceFont(Platform &platform, const QString &face, qreal points, FaceStyles styles)
+QFont faceFont(Platform &platform, const QString &face, qreal points, FaceStyles styles)
 {
     QFont font(platform.resolveFamily(face));
     font.setPointSizeF(points);
@@ -18,7 +17,12 @@
     return font;
 }
 
+QFont windowFont(Platform &platform, FaceStyles styles)
+{
+    return faceFont(platform, WindowFace, WindowPoints, styles);
+}
+
 void setApplicationFont(Platform &platform)
 {
-    QApplication::setFont(faceFont(platform, QStringLiteral("Tahoma"), 8.25));
+    QApplication::setFont(windowFont(platform));
 }

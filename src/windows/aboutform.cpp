@@ -4,8 +4,8 @@
 
 #include "platform/platform.h"
 #include "shell/addresses.h"
+#include "shell/extrascommands.h"
 #include "shell/support.h"
-#include "shell/winfontfolder.h"
 #include "toolkit/layoutbuilder.h"
 #include "version.h"
 
@@ -75,8 +75,7 @@ void AboutForm::MinimizeToTray2_Click()
 
 void AboutForm::About_License_Click()
 {
-    WinFontFolder::OpenWithShell(platform(), this,
-                                 platform().documentPath(QStringLiteral("License Agreement.rtf")));
+    ExtrasCommands::openLicense(platform(), this);
 }
 
 void AboutForm::Label6_Click()

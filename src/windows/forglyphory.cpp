@@ -9,6 +9,7 @@
 #include "shell/winfontfolder.h"
 #include "toolkit/imagebutton.h"
 #include "toolkit/layoutbuilder.h"
+#include "toolkit/messagetitle.h"
 #include "toolkit/pictures.h"
 #include "windows/composemail.h"
 
@@ -112,7 +113,7 @@ void ForGlyphory::Label12_Click()
 void ForGlyphory::Image1_Click()
 {
     platform().information(
-        this, QStringLiteral("Glyphory"),
+        this, messageTitle(),
         tr("Free registration required to vote and add a review at www.%1").arg(DownloadSiteHost));
 }
 

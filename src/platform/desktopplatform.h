@@ -26,7 +26,7 @@ public:
     QString programFolder() override;
     QString documentPath(const QString &fileName) override;
     QString userName() override;
-    bool openUrl(const QUrl &url) override;
+    bool openUrl(const QUrl &url, std::function<void()> failedLater) override;
     bool startDetached(const QString &program, const QStringList &arguments) override;
     QStringList characterMapCommand() override;
     QStringList regionalSettingsCommand() override;

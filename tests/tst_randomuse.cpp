@@ -214,8 +214,8 @@ private:
             return QStringLiteral("the main window's being enabled disagrees with the dialogs");
         const QModelIndexList selected = m_main->FontList->selectionModel()->selectedRows();
         if (m_searchDrives && !selected.isEmpty() &&
-            !fontSortKey(selected.first().data().toString())
-                 .startsWith(fontSortKey(m_main->FontFind->text())))
+            !fontSearchKey(selected.first().data().toString())
+                 .startsWith(fontSearchKey(m_main->FontFind->text())))
             return QStringLiteral("the selection does not begin with the search text");
         return {};
     }

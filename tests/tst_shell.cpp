@@ -147,7 +147,7 @@ private slots:
         WinFontFolder::OpenWithShell(platform, nullptr, QStringLiteral("http://www.example.com"));
         qputenv("PATH", path);
         QVERIFY2(returning.elapsed() < 500, "the call waited for the opener");
-        // Timers fire meanwhile: the event loop is not held up.
+        // Nothing is said before the opener has answered.
         QTest::qWait(200);
         QVERIFY(platform.told.isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(platform.told.size(), messages, 3000);

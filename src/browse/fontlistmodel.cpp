@@ -37,66 +37,61 @@ QString withoutHyphens(const QString &name)
 std::vector<int> collatedOrder(const QStringList &names, const QLocale &collation)
 {
     // One key a name, compared as bytes: collating pairs of names while sorting
-    // would cost many times as much.
+    // would cost many times as much. The keys stay where they were made and
+    // only their numbers are sorted, so freeing them walks memory in order.
     const QCollator collator = listCollator(collation);
-    struct Keyed {
-        QCollatorSortKey key;
-        int index;
-    };
-    std::vector<Keyed> keyed;
-    keyed.reserve(size_t(names.size()));
-    for (int index = 0; index < int(names.size()); ++index)
-        keyed.push_back({collator.sortKey(withoutHyphens(names[index])), index});
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(size_t(names.size()));
+    for (const QString &name : names)
+        keys.push_back(collator.sortKey(withoutHyphens(name)));
+    std::vector<int> order(keys.size());
+    std::iota(order.begin(), order.end(), 0);
     // Names the collation cannot tell apart keep a fixed order between them, so
     // the list reads the same on every start.
-    std::sort(keyed.begin(), keyed.end(), [&names](const Keyed &a, const Keyed &b) {
-        const int byKey = a.key.compare(b.key);
+    std::sort(order.begin(), order.end(), [&names, &keys](int a, int b) {
+        const int byKey = keys[size_t(a)].compare(keys[size_t(b)]);
         if (byKey != 0)
             return byKey < 0;
-        return QString::compare(names[a.index], names[b.index], Qt::CaseSensitive) < 0;
+        return QString::compare(names[a], names[b], Qt::CaseSensitive) < 0;
     });
-    std::vector<int> order;
-    order.reserve(keyed.size());
-    for (const Keyed &entry : keyed)
-        order.push_back(entry.index);
     return order;
 }
 
-// Folds an ASCII text in place; false, and text perhaps half folded, when it
-// holds anything else.
-bool foldedAscii(QChar *text, qsizetype size)
+// Copies text to out folded for case, if it is plain ASCII; false otherwise.
+bool copiedFoldedAscii(const QString &text, QChar *out)
 {
-    for (QChar *c = text; c != text + size; ++c) {
-        if (c->unicode() >= 0x80)
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80)
             return false;
-        if (c->unicode() >= 'A' && c->unicode() <= 'Z')
-            *c = QChar(c->unicode() + ('a' - 'A'));
+        *out++ = c.unicode() >= 'A' && c.unicode() <= 'Z' ? QChar(c.unicode() + ('a' - 'A')) : c;
     }
     return true;
 }
 
 // All names folded in one piece, and where each begins in it (one more for the
-// end). Most names are plain ASCII, which is folded here in place: Qt's folding,
-// a table lookup a character, would take a good part of the sort's time.
+// end). Most names are plain ASCII, folded here as they are copied: a string
+// a name and Qt's folding of each took a good share of the whole sort.
 QString foldedTogether(const QStringList &names, std::vector<qsizetype> &starts)
 {
     qsizetype length = 0;
     for (const QString &name : names)
         length += name.size();
-    QString folded;
-    folded.reserve(length);
+    QString folded(length, Qt::Uninitialized);
     starts.clear();
     starts.reserve(size_t(names.size()) + 1);
+    qsizetype start = 0;
     for (const QString &name : names) {
-        const qsizetype start = folded.size();
         starts.push_back(start);
-        folded += name;
-        if (!foldedAscii(folded.data() + start, name.size())) {
-            folded.truncate(start);
-            folded += fontSearchKey(name);
+        if (!copiedFoldedAscii(name, folded.data() + start)) {
+            // Qt's folding keeps a text's length; should it not, the name is
+            // kept as it is rather than lose its place in the piece.
+            const QString key = fontSearchKey(name);
+            const QString &kept = key.size() == name.size() ? key : name;
+            std::copy(kept.begin(), kept.end(), folded.data() + start);
         }
+        start += name.size();
     }
-    starts.push_back(folded.size());
+    starts.push_back(start);
     return folded;
 }
 

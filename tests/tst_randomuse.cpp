@@ -217,8 +217,8 @@ private:
             return QStringLiteral("the main window's being enabled disagrees with the dialogs");
         const QModelIndexList selected = fontList()->selectionModel()->selectedRows();
         if (m_searchDrives && !selected.isEmpty() &&
-            !fontSortKey(selected.first().data().toString())
-                 .startsWith(fontSortKey(named<QLineEdit>(m_main, "FontFind")->text())))
+            !fontSearchKey(selected.first().data().toString())
+                 .startsWith(fontSearchKey(named<QLineEdit>(m_main, "FontFind")->text())))
             return QStringLiteral("the selection does not begin with the search text");
         return {};
     }

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Glyphory developers
 // SPDX-License-Identifier: MIT
 #include "fakeplatform.h"
+#include "platform/desktopplatform.h"
 #include "shell/addresses.h"
 #include "shell/extrascommands.h"
 #include "shell/winfontfolder.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -66,6 +68,91 @@ private slots:
                  qPrintable(said));
         if (result.endsWith(QLatin1String("/fonts")))
             QVERIFY(QFileInfo(data.filePath(QStringLiteral("fonts"))).isDir());
+    }
+
+    // The desktop may find no handler at once or only after the call returned;
+    // the user is told the same either way, once, and nothing when it opened.
+    void aFailureIsToldOnce_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("web address") << "http://www.example.com"
+                                     << "No web browser";
+        QTest::newRow("mail") << "mailto:someone@example.com"
+                              << "No mail program";
+        QTest::newRow("document") << "$DATA/x.rtf"
+                                  << "No program on this computer can open";
+        QTest::newRow("fonts folder") << "Fonts"
+                                      << "No file manager is set up";
+    }
+    void aFailureIsToldOnce()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, words);
+        QTemporaryDir data;
+        QFile document(data.filePath(QStringLiteral("x.rtf")));
+        QVERIFY(document.open(QIODevice::WriteOnly));
+        target.replace(QLatin1String("$DATA"), data.path());
+        QStringList told;
+        for (const QString when : {"at once", "later", "never"}) {
+            FakePlatform platform;
+            platform.windows = data.path();
+            platform.openSucceeds = when != u"at once";
+            WinFontFolder::OpenWithShell(platform, nullptr, target);
+            QCOMPARE(platform.messages.size(), int(when == u"at once"));
+            if (when == u"later") {
+                QVERIFY(platform.openFailures.size() == 1 && platform.openFailures.first());
+                platform.openFailures.first()();
+            }
+            QCOMPARE(platform.messages.size(), int(when != u"never"));
+            for (const auto &message : std::as_const(platform.messages))
+                told << message.text;
+        }
+        QCOMPARE(told.size(), 2);
+        QVERIFY2(told[0].contains(words), qPrintable(told[0]));
+        QCOMPARE(told[1], told[0]);
+    }
+
+    // The desktop's own opener, stood in for by a script that answers as xdg-open
+    // does: its status arrives while the windows go on running.
+    void theOpenersStatusArrivesLater_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("no method available") << "sleep 1; exit 3" << 1;
+        QTest::newRow("handed over") << "exit 0" << 0;
+        QTest::newRow("handler's window open") << "sleep 1; exit 0" << 0;
+    }
+    void theOpenersStatusArrivesLater()
+    {
+        QFETCH(QString, answer);
+        QFETCH(int, messages);
+        QTemporaryDir bin;
+        QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+        QVERIFY(opener.open(QIODevice::WriteOnly));
+        opener.write("#!/bin/sh\n" + answer.toUtf8() + "\n");
+        opener.close();
+        opener.setPermissions(opener.permissions() | QFile::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+        struct ToldPlatform : DesktopPlatform {
+            QStringList told;
+            void information(QWidget *, const QString &, const QString &text) override
+            {
+                told << text;
+            }
+        } platform;
+        QElapsedTimer returning;
+        returning.start();
+        WinFontFolder::OpenWithShell(platform, nullptr, QStringLiteral("http://www.example.com"));
+        qputenv("PATH", path);
+        QVERIFY2(returning.elapsed() < 500, "the call waited for the opener");
+        // Nothing is said before the opener has answered.
+        QTest::qWait(200);
+        QVERIFY(platform.told.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(platform.told.size(), messages, 3000);
+        QTest::qWait(messages ? 0 : 1500);
+        QCOMPARE(platform.told.size(), messages);
     }
 
     void readMoreAsksFirst()

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 
 FontBrowser::FontBrowser(Platform &platform, const Controls &controls, Preview &preview,
                          EditTarget &editing)
@@ -22,7 +23,7 @@ FontBrowser::FontBrowser(Platform &platform, const Controls &controls, Preview &
     , m_controls(controls)
     , m_preview(preview)
     , m_editing(editing)
-    , m_model(new FontListModel(controls.list))
+    , m_model(new FontListModel(QLocale::system().collation(), controls.list))
 {
     QListView *list = m_controls.list;
     // Every row has the same height; without this the view measures each of

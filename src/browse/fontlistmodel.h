@@ -3,17 +3,19 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QLocale>
 #include <QStringList>
 
 #include <vector>
 
-// The installed font names in ascending order without regard to case, with a
-// prefix search that agrees with that order. The keys are folded once, so a
-// keystroke costs a binary search, not a scan of the list.
+// The installed font names in the user's alphabetical order without regard to
+// case, with a prefix search for the first of them that begins with a text.
 class FontListModel : public QAbstractListModel {
     Q_OBJECT
 public:
-    explicit FontListModel(QObject *parent = nullptr);
+    // collation: the locale whose alphabet orders the list; the program passes
+    // the user's own.
+    explicit FontListModel(const QLocale &collation, QObject *parent = nullptr);
 
     // Replaces the entries; they are sorted here, whatever order they come in.
     void setNames(QStringList names);
@@ -27,11 +29,21 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
 private:
+    void indexForSearch();
+    int leastRow(size_t from, size_t to) const;
+
+    QLocale m_collation;
     QStringList m_names;
-    std::vector<QString> m_keys;
+    QString m_foldedNames;
+    // The names folded for case (in m_foldedNames) in code-unit order, where all
+    // that begin with a text stand together; in the list's own order they need
+    // not (an accent or a hyphen counts less than a letter there)...
+    std::vector<QStringView> m_folded;
+    // ...so their least row is looked up in a tree over m_folded kept in one
+    // array: m_leastRow[n + i] is the row of m_folded[i], and m_leastRow[i] the
+    // lesser of m_leastRow[2 i] and m_leastRow[2 i + 1].
+    std::vector<int> m_leastRow;
 };
 
-// The key the list is ordered by and searched with.
-QString fontSortKey(const QString &name);
-// Sorts names the way the font list shows them.
-void sortFontNames(QStringList &names);
+// The form in which names and searched texts are compared: folded for case.
+QString fontSearchKey(const QString &name);

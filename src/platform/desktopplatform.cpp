@@ -10,11 +10,13 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 
 #include <cstdlib>
@@ -136,9 +138,40 @@ QString DesktopPlatform::drawable(const QString &text)
     return text;
 }
 
-bool DesktopPlatform::openUrl(const QUrl &url)
+// xdg-open that has run this long has handed the target to a program the user
+// has seen; a failure status after that is that program's own, not a missing handler.
+static constexpr qint64 HandOverMilliseconds = 10000;
+
+bool DesktopPlatform::openUrl(const QUrl &url, std::function<void()> failedLater)
 {
-    return QDesktopServices::openUrl(url);
+    // Qt starts the desktop's opener detached and so never learns that it found
+    // no program for the target; running it ourselves lets its status be read.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty())
+        return QDesktopServices::openUrl(url);
+    auto *process = new QProcess;
+    process->setProgram(opener);
+    process->setArguments({QString::fromUtf8(url.toEncoded())});
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    QElapsedTimer running;
+    running.start();
+    // The opener may stay until the handler's window closes, so it is watched
+    // from the event loop; waiting for it would freeze the windows meanwhile.
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, running,
+                      failedLater = std::move(failedLater)](int code, QProcess::ExitStatus status) {
+                         process->deleteLater();
+                         const bool failed = status != QProcess::NormalExit || code != 0;
+                         if (failed && running.elapsed() < HandOverMilliseconds && failedLater)
+                             QTimer::singleShot(0, QCoreApplication::instance(), failedLater);
+                     });
+    process->start();
+    if (!process->waitForStarted()) {
+        delete process;
+        return false;
+    }
+    return true;
 }
 
 bool DesktopPlatform::startDetached(const QString &program, const QStringList &arguments)

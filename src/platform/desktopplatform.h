@@ -30,7 +30,7 @@ public:
     QString userName() override;
     Placed placeFile(const QString &temporary, const QString &destination, bool replace,
                      QString *error) override;
-    bool openUrl(const QUrl &url) override;
+    bool openUrl(const QUrl &url, std::function<void()> failedLater) override;
     bool startDetached(const QString &program, const QStringList &arguments) override;
     QStringList characterMapCommand() override;
     QStringList regionalSettingsCommand() override;

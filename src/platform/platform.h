@@ -68,7 +68,9 @@ public:
 
     // Hands a file, folder, web address or mail link to the desktop's default
     // handler and returns at once. False when nothing could take the request.
-    virtual bool openUrl(const QUrl &url) = 0;
+    // Whether a handler exists is often known only after returning: failedLater
+    // then runs once, from the event loop, and never when the target opened.
+    virtual bool openUrl(const QUrl &url, std::function<void()> failedLater) = 0;
     // Starts a program without waiting for it. False when it could not start.
     virtual bool startDetached(const QString &program, const QStringList &arguments) = 0;
     // The desktop's character map and region settings, as program plus arguments;

@@ -41,6 +41,9 @@ public:
     QList<QUrl> opened;
     QList<QStringList> started; // each the program, then its arguments
     QList<Message> messages;
+    // How to report each accepted request as failed, as a desktop does that
+    // finds no handler only after the call returned.
+    QList<std::function<void()>> openFailures;
     int colorDialogs = 0, userNameReads = 0, endRequests = 0;
     QStringList resolvedFaces;
 
@@ -91,10 +94,12 @@ public:
             beforePlacing(destination);
         return FilePlacing::place(temporary, destination, replace, error);
     }
-    bool openUrl(const QUrl &url) override
+    bool openUrl(const QUrl &url, std::function<void()> failedLater) override
     {
-        if (openSucceeds)
+        if (openSucceeds) {
             opened.append(url);
+            openFailures.append(std::move(failedLater));
+        }
         return openSucceeds;
     }
     bool startDetached(const QString &name, const QStringList &arguments) override

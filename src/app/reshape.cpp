@@ -11,6 +11,11 @@
 
 namespace {
 
+QFont::StyleStrategy otherQuality(QFont::StyleStrategy strategy)
+{
+    return QFont::StyleStrategy(strategy ^ QFont::PreferQuality);
+}
+
 // Qt forgets its cached fonts when the font list changes, but a font object
 // that has drawn text keeps the font engines it was given and, from the second
 // change on, keeps them for good, with the fallbacks of the list it first saw.
@@ -20,15 +25,10 @@ QFont unshared(const QFont &font)
     QFont copy = font;
     const uint mask = copy.resolveMask();
     const QFont::StyleStrategy strategy = copy.styleStrategy();
-    copy.setStyleStrategy(QFont::StyleStrategy(strategy ^ QFont::PreferQuality));
+    copy.setStyleStrategy(otherQuality(strategy));
     copy.setStyleStrategy(strategy);
     copy.setResolveMask(mask);
     return copy;
-}
-
-QFont::StyleStrategy otherQuality(QFont::StyleStrategy strategy)
-{
-    return QFont::StyleStrategy(strategy ^ QFont::PreferQuality);
 }
 
 // setFont() ignores a font equal to the one a widget has, so the widget goes

@@ -93,6 +93,8 @@ private slots:
         row("hyphen", "en_US", accents, accentsSorted, "-", 5);
         row("letter after a hyphen", "en_US", accents, accentsSorted, "x", -1);
         row("final sigma", "el_GR", {"σίγμας", "Σ"}, "Σ|σίγμας", "ΣΊΓΜΑΣ", 1);
+        // Folded, "ab-z" comes first; the list shows Abc first.
+        row("hyphen inside", "en_US", {"Ab-z", "Abc"}, "Abc|Ab-z", "ab", 0);
         row("names equal but for case", "en_US", {"arial", "ARIAL", "Arial"}, "ARIAL|Arial|arial",
             "aRiAl", 0);
         // Where the alphabet ends differs between languages.

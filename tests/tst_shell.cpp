@@ -87,7 +87,6 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<int>("messages");
         QTest::newRow("no method available") << "sleep 1; exit 3" << 1;
-        QTest::newRow("handed over") << "exit 0" << 0;
         QTest::newRow("handler's window open") << "sleep 1; exit 0" << 0;
     }
     void theOpenersStatusArrivesLater()

@@ -76,14 +76,9 @@ private slots:
                             const char *sorted, const char *text, int row) {
             QTest::newRow(tag) << collation << names << sorted << text << row;
         };
-        const QStringList latin{"Courier New", "arial", "Batang", "Arial Black"};
-        const char *latinSorted = "arial|Arial Black|Batang|Courier New";
-        row("prefix", "en_US", latin, latinSorted, "ar", 0);
-        row("capitals", "en_US", latin, latinSorted, "ARIAL B", 1);
-        row("unmatched", "en_US", latin, latinSorted, "x", -1);
-        // Sorts before Batang, but no name begins with it.
-        row("between two names", "en_US", latin, latinSorted, "Arial Bold", -1);
-        row("empty", "en_US", latin, latinSorted, "", -1);
+        // "Arial Bold" sorts before Batang, but no name begins with it.
+        row("between two names", "en_US", {"Courier New", "Batang", "Arial Black"},
+            "Arial Black|Batang|Courier New", "Arial Bold", -1);
         // Letters with accents stand beside their own letter, a hyphen counts for
         // nothing; the search still wants the very letters typed.
         const QStringList accents{"Zapfino",    "Über Grotesk", "Ärger Sans", "-x",
@@ -97,15 +92,14 @@ private slots:
         row("accented word", "en_US", accents, accentsSorted, "üBER g", 4);
         row("hyphen", "en_US", accents, accentsSorted, "-", 5);
         row("letter after a hyphen", "en_US", accents, accentsSorted, "x", -1);
-        row("hyphen inside", "en_US", {"Ab-z", "Abc"}, "Abc|Ab-z", "ab", 0);
-        row("greek", "el_GR", {"Σίγμα", "αλφα", "Ωμέγα"}, "αλφα|Σίγμα|Ωμέγα", "ΑΛ", 0);
         row("final sigma", "el_GR", {"σίγμας", "Σ"}, "Σ|σίγμας", "ΣΊΓΜΑΣ", 1);
+        // Folded, "ab-z" comes first; the list shows Abc first.
+        row("hyphen inside", "en_US", {"Ab-z", "Abc"}, "Abc|Ab-z", "ab", 0);
         row("names equal but for case", "en_US", {"arial", "ARIAL", "Arial"}, "ARIAL|Arial|arial",
             "aRiAl", 0);
         // Where the alphabet ends differs between languages.
         const QStringList nordic{"Öl Sans", "Zeta", "Olive", "Aachen", "Abc"};
         row("swedish", "sv_SE", nordic, "Aachen|Abc|Olive|Zeta|Öl Sans", "ö", 4);
-        row("danish double a", "da_DK", nordic, "Abc|Olive|Zeta|Öl Sans|Aachen", "a", 0);
         row("danish double a typed", "da_DK", nordic, "Abc|Olive|Zeta|Öl Sans|Aachen", "AA", 4);
         row("no language chosen", "C", {"zeta", "Beta", "alpha", "Älpha"}, "alpha|Älpha|Beta|zeta",
             "ä", 1);
@@ -124,30 +118,19 @@ private slots:
         QTEST(model.findPrefix(text), "row");
     }
 
-    void searchSelectsAndThePreviewFollows_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("selected"); // and shown in the preview; none keeps Batang
-        const auto row = [](const char *text, const char *selected) {
-            QTest::newRow(text) << QString(text) << QString(selected);
-        };
-        row("ar", "Arial");
-        row("ARIAL B", "Arial Black");
-        row("x", "");
-        row("", "");
-    }
     void searchSelectsAndThePreviewFollows()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, selected);
+        // What the search selects is shown in the preview; finding nothing keeps Batang.
+        for (const auto &[text, selected] : {std::pair{"ar", "Arial"}, {"x", ""}, {"", ""}}) {
+            Browsing browsing;
+            browsing.select(2);
+            // A size chosen since the last selection applies too.
+            browsing.sizes->setCurrentRow(12);
+            browsing.search->setText(text);
+            QCOMPARE(browsing.fonts.selectedFont(), selected);
+            QCOMPARE(browsing.shown(), (*selected ? selected : "Batang") + QString(" 20"));
+        }
         Browsing browsing;
-        browsing.select(2);
-        QCOMPARE(browsing.shown(), QStringLiteral("Batang 12"));
-        // A size chosen since the last selection applies too.
-        browsing.sizes->setCurrentRow(12);
-        browsing.search->setText(text);
-        QCOMPARE(browsing.fonts.selectedFont(), selected);
-        QCOMPARE(browsing.shown(), (selected.isEmpty() ? "Batang" : selected) + " 20");
         FontBrowser::findInList(browsing.list, QStringLiteral("ba"));
         QCOMPARE(browsing.fonts.selectedFont(), QStringLiteral("Batang"));
     }

@@ -3,12 +3,8 @@
 #include "runningprogram.h"
 
 #include "app/mainform.h"
-#include "app/readform.h"
 
 #include <QTest>
-
-RunningProgram::RunningProgram() = default;
-RunningProgram::~RunningProgram() = default;
 
 bool RunningProgram::start()
 {

@@ -2,20 +2,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/readform.h"
 #include "fakeplatform.h"
 
 #include <memory>
 
 class MainForm;
-class ReadForm;
 
 // The program started the way main() starts it, on a fake platform: the splash
 // is shown and the test waits for the hand-over to the main window.
 class RunningProgram {
 public:
-    RunningProgram();
-    ~RunningProgram();
-
     // Shows the splash and waits until the main window is shown and active.
     bool start();
 

@@ -51,7 +51,6 @@ private slots:
         // Spacing and punctuation as they always were.
         QCOMPARE(named<QLabel>(main, "Label12")->text(), " Total Fonts Number :");
         QCOMPARE(named<QGroupBox>(main, "Frame2")->title(), " Fonts Installer ");
-        QCOMPARE(named<QLineEdit>(main, "FontFind")->text(), "Corvatek Software");
         for (const char *link : {"RemoveLabel", "Label8", "Label11", "Label9", "Label13"})
             QCOMPARE(named<QLabel>(main, link)->toolTip(), named<QLabel>(main, link)->text());
         const auto *sizes = named<QListWidget>(main, "Sizelist");

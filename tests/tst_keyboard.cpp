@@ -12,7 +12,6 @@
 #include "windows/forglyphory.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QClipboard>
 #include <QImage>
 #include <QLineEdit>
@@ -29,10 +28,8 @@ private slots:
         m_platform = std::make_unique<FakePlatform>();
         m_platform->fonts = {"Courier New", "Arial Black", "Arial"};
         m_platform->windows = m_platform->program = m_data.path();
-        for (const char *file : {"License Agreement.rtf", "Install Fonts.rtf", "Example.otf"}) {
-            QFile document(m_data.filePath(QLatin1String(file)));
-            QVERIFY(document.open(QIODevice::WriteOnly) && document.write("OTTO") == 4);
-        }
+        QFile font(m_data.filePath(QStringLiteral("Example.otf")));
+        QVERIFY(font.open(QIODevice::WriteOnly) && font.write("OTTO") == 4);
         m_main = std::make_unique<MainForm>(*m_platform);
         m_main->Form_Load();
         m_main->show();

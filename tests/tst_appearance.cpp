@@ -6,7 +6,7 @@
 #include "app/mainform.h"
 #include "app/readform.h"
 #include "app/reshape.h"
-#include "fakeplatform.h"
+#include "loadedmainform.h"
 #include "named.h"
 #include "platform/desktopplatform.h"
 #include "toolkit/colours.h"
@@ -167,11 +167,9 @@ private slots:
     void onlyThePreviewTextTakesTheChosenColour()
     {
         useLayoutColours();
-        FakePlatform platform;
-        MainForm main(platform);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-        auto *preview = main.findChild<QPlainTextEdit *>(QStringLiteral("BigText"));
+        LoadedMainForm app;
+        QVERIFY(app.show());
+        auto *preview = named<QPlainTextEdit>(app.main.get(), "BigText");
         preview->setPlainText(QStringLiteral("Sample\n").repeated(60) + QString(300, u'w'));
         const auto bars = [preview] {
             return std::pair{preview->verticalScrollBar()->grab().toImage(),
@@ -180,8 +178,8 @@ private slots:
         QVERIFY(preview->verticalScrollBar()->isVisible() &&
                 preview->horizontalScrollBar()->isVisible());
         const auto before = bars();
-        platform.nextColor = Qt::red;
-        main.ColorPick_Click();
+        app.platform.nextColor = Qt::red;
+        app.main->ColorPick_Click();
         QCOMPARE(preview->palette().color(QPalette::Text), QColor(Qt::red));
         QVERIFY(bars() == before);
     }

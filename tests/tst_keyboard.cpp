@@ -4,8 +4,7 @@
 // The program with the keyboard alone, and with a window manager's close: what
 // Tab reaches and in which order, what Enter and Space do there, what a screen
 // reader is told, and how the windows it opens give the main window back.
-#include "app/mainform.h"
-#include "fakeplatform.h"
+#include "loadedmainform.h"
 #include "named.h"
 #include "shell/addresses.h"
 #include "windows/aboutform.h"
@@ -16,26 +15,14 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
 class TestKeyboard : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        m_platform = std::make_unique<FakePlatform>();
-        m_platform->fonts = {"Courier New", "Arial Black", "Arial"};
-        m_platform->windows = m_platform->program = m_data.path();
-        QFile font(m_data.filePath(QStringLiteral("Example.otf")));
-        QVERIFY(font.open(QIODevice::WriteOnly) && font.write("OTTO") == 4);
-        m_main = std::make_unique<MainForm>(*m_platform);
-        m_main->Form_Load();
-        m_main->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_main.get()));
-    }
-    void cleanup() { m_main.reset(); }
+    void init() { QVERIFY(m_app.emplace().show()); }
+    void cleanup() { m_app.reset(); }
 
     void windowManagerClose_data()
     {
@@ -47,7 +34,7 @@ private slots:
     void windowManagerClose()
     {
         QFETCH(QString, shortcut);
-        MainForm *main = m_main.get();
+        MainForm *main = m_app->main.get();
         const QKeyCombination key = QKeySequence(shortcut)[0];
         for (int round = 0; round < 2; ++round) {
             QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
@@ -85,9 +72,9 @@ private slots:
         QWidget *shown = open(window);
         QVERIFY(shown && QApplication::focusWidget());
         QCOMPARE(QApplication::focusWidget()->objectName(), forward.first());
-        QCOMPARE(walk(Qt::Key_Tab, forward.size() - 1), forward.mid(1));
+        QCOMPARE(walk(false, forward.size() - 1), forward.mid(1));
         const QStringList backward(forward.rbegin() + 1, forward.rend());
-        QCOMPARE(walk(Qt::Key_Backtab, backward.size()), backward);
+        QCOMPARE(walk(true, backward.size()), backward);
     }
 
     void activation_data()
@@ -122,8 +109,8 @@ private slots:
     void activation()
     {
         QFETCH(QString, steps);
-        m_platform->nextColor = QColor(Qt::red);
-        m_platform->nextFileName = m_data.filePath(QStringLiteral("Example.otf"));
+        m_app->platform.nextColor = QColor(Qt::red);
+        m_app->platform.nextFileName = m_app->data.filePath(QStringLiteral("Example.otf"));
         QGuiApplication::clipboard()->clear();
 
         for (const QString &step : steps.split(u' ')) {
@@ -201,7 +188,7 @@ private slots:
     // Tab into the search box keeps its placeholder whole, caret at the end.
     void tabIntoSearchKeepsText()
     {
-        auto *search = named<QLineEdit>(m_main.get(), "FontFind");
+        auto *search = named<QLineEdit>(m_app->main.get(), "FontFind");
         QVERIFY(tabTo(QStringLiteral("FontFind")));
         QCOMPARE(search->selectedText(), QString());
         QCOMPARE(search->cursorPosition(), int(search->text().size()));
@@ -221,7 +208,7 @@ private slots:
     {
         QFETCH(QString, box);
         QFETCH(int, selected);
-        QWidget *widget = named(m_main.get(), qPrintable(box));
+        QWidget *widget = named(m_app->main.get(), qPrintable(box));
         auto *line = qobject_cast<QLineEdit *>(widget);
         auto *text = qobject_cast<QPlainTextEdit *>(widget);
         QTest::mouseClick(text ? text->viewport() : widget, Qt::LeftButton);
@@ -239,63 +226,54 @@ private:
     // where the window puts it.
     QWidget *open(const QString &window)
     {
-        QWidget *shown = m_main.get();
+        QWidget *shown = m_app->main.get();
         if (window == QLatin1String("AboutForm"))
-            m_main->AboutPro_Click(), shown = m_main->aboutForm();
+            m_app->main->AboutPro_Click(), shown = m_app->main->aboutForm();
         else if (window == QLatin1String("ForGlyphory"))
-            m_main->LikeIt_Click(), shown = m_main->feedbackForm();
+            m_app->main->LikeIt_Click(), shown = m_app->main->feedbackForm();
         shown->activateWindow();
         return QTest::qWaitForWindowActive(shown) ? shown : nullptr;
     }
 
-    // Presses Tab, or Shift+Tab, in the active window until the named control has the focus.
-    static bool tabTo(const QString &name, bool backwards = false)
+    // Presses Tab, or Shift+Tab, in the active window count times or until the
+    // control named stop has the focus, and names each control the focus lands on.
+    static QStringList walk(bool backwards, qsizetype count, const QString &stop = {})
     {
-        for (int i = 0; i < 40; ++i) {
-            QWidget *focus = QApplication::focusWidget();
-            if (focus && focus->objectName() == name)
-                return true;
+        QStringList visited;
+        for (QWidget *focus = QApplication::focusWidget();
+             visited.size() < count && !(focus && focus->objectName() == stop);
+             focus = QApplication::focusWidget()) {
             QTest::keyClick(focus ? focus : QApplication::activeWindow(),
                             backwards ? Qt::Key_Backtab : Qt::Key_Tab,
                             backwards ? Qt::ShiftModifier : Qt::NoModifier);
-        }
-        return false;
-    }
-
-    // Presses key count times and names each control the focus lands on.
-    static QStringList walk(Qt::Key key, qsizetype count)
-    {
-        QStringList visited;
-        while (visited.size() < count && QApplication::focusWidget()) {
-            QTest::keyClick(QApplication::focusWidget(), key,
-                            key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
             visited << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
                                                     : QString());
         }
         return visited;
     }
+    static bool tabTo(const QString &name, bool backwards = false)
+    {
+        walk(backwards, 40, name);
+        return QApplication::focusWidget() && QApplication::focusWidget()->objectName() == name;
+    }
 
     // What the program asked of the system, and what the keys changed in the windows.
     QString requests() const
     {
-        const MainForm *main = m_main.get();
+        const MainForm *main = m_app->main.get();
         const QString search = named<QLineEdit>(main, "FontFind")->text();
-        QStringList said{m_platform->requests(),
-                         m_platform->colorDialogs ? "colour dialog" : "",
-                         "path " + named<QLineEdit>(main, "FontPath")->text(),
-                         "clipboard " + QGuiApplication::clipboard()->text(),
-                         search != u"Corvatek Software" ? "search " + search : "",
-                         "preview " + named<QPlainTextEdit>(main, "BigText")->toPlainText(),
-                         main->aboutForm() && main->aboutForm()->isVisible() && !main->isEnabled()
-                             ? "About Glyphory shown"
-                             : ""};
-        said.removeIf([](const QString &what) { return what.isEmpty() || what.endsWith(u' '); });
-        return said.join(QStringLiteral("; ")).replace(m_data.path(), QStringLiteral("$DATA"));
+        return m_app->requests(
+            {m_app->platform.colorDialogs ? "colour dialog" : "",
+             "path " + named<QLineEdit>(main, "FontPath")->text(),
+             "clipboard " + QGuiApplication::clipboard()->text(),
+             search != u"Corvatek Software" ? "search " + search : "",
+             "preview " + named<QPlainTextEdit>(main, "BigText")->toPlainText(),
+             main->aboutForm() && main->aboutForm()->isVisible() && !main->isEnabled()
+                 ? "About Glyphory shown"
+                 : ""});
     }
 
-    QTemporaryDir m_data;
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<MainForm> m_main;
+    std::optional<LoadedMainForm> m_app;
 };
 
 QTEST_MAIN(TestKeyboard)

@@ -12,11 +12,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 
 static QString centreOffset(const QWidget *window)
@@ -170,15 +168,8 @@ private slots:
 // out for; on one too small the platform may keep the frame from leaving it.
 int main(int argc, char *argv[])
 {
-    QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screen.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly))
-        return 1;
-    file.write(R"({"screens": [{"name": "Screen", "x": 0, "y": 0, "width": 1280, "height": 1024,
-                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    file.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
+    qputenv("QT_QPA_PLATFORM",
+            "offscreen:configfile=" GLYPHORY_SOURCE_DIR "/tests/desktop/screen.json");
     QApplication app(argc, argv);
     TestPlacement test;
     return QTest::qExec(&test, argc, argv);

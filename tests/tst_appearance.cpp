@@ -98,18 +98,11 @@ QList<std::pair<QColor, QColor>> textColoursOf(const QWidget *widget, QPalette::
 
 class AppearanceTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<DesktopPlatform> m_desktop;
-
-    DesktopPlatform &desktop()
-    {
-        if (!m_desktop) {
-            m_desktop = std::make_unique<DesktopPlatform>();
-            followFontChanges(*m_desktop);
-        }
-        return *m_desktop;
-    }
+    DesktopPlatform m_desktop;
 
 private slots:
+    void initTestCase() { followFontChanges(m_desktop); }
+
     void textIsReadableOnEveryDesktopPalette_data()
     {
         QTest::addColumn<QPalette>("desktop");
@@ -217,7 +210,7 @@ private slots:
     {
         if (!QFile::exists(WineTahomaBold))
             QSKIP("Wine's Tahoma Bold is not installed (fonts-wine)");
-        DesktopPlatform &platform = desktop();
+        DesktopPlatform &platform = m_desktop;
         const QFont bold = faceFont(platform, QStringLiteral("Tahoma"), 8.25, FaceStyle::Bold);
         if (QFontInfo(bold).family() != u"Tahoma")
             QSKIP("the system has no Tahoma");
@@ -252,7 +245,7 @@ private slots:
     void previewDrawsInTheSelectedFamily()
     {
         const QString family = QStringLiteral("Nimbus Mono PS");
-        ReadForm splash(desktop());
+        ReadForm splash(m_desktop);
         splash.show();
         QTRY_VERIFY_WITH_TIMEOUT(splash.mainForm() && splash.mainForm()->isVisible(), 20000);
         MainForm *main = splash.mainForm();

@@ -254,9 +254,7 @@ class TestRandomUse : public QObject {
 private slots:
     void rulesHoldThroughRandomUse()
     {
-        bool given = false;
-        quint64 seed = qEnvironmentVariable("GLYPHORY_SEED").toULongLong(&given);
-        seed = given ? seed : 20260317;
+        const quint64 seed = qEnvironmentVariable("GLYPHORY_SEED", "20260317").toULongLong();
         RunningProgram program;
         // Names that begin alike, differ only in case, or leave the Latin alphabet, so
         // that searches hit, miss and pick among neighbours.

@@ -12,7 +12,8 @@
 
 // The main window loaded on a fake platform with three fonts, shown and active; the
 // program's and the system's folder is a temporary one holding the two documents
-// and a font to install.
+// and a font to install. The first colour dialog answers red, the first file
+// dialog that font.
 struct LoadedMainForm {
     QTemporaryDir data;
     FakePlatform platform;
@@ -22,6 +23,8 @@ struct LoadedMainForm {
     {
         platform.fonts = {"Courier New", "Arial Black", "Arial"};
         platform.windows = platform.program = data.path();
+        platform.nextColor = QColor(Qt::red);
+        platform.nextFileName = data.filePath(QStringLiteral("Example.otf"));
         for (const char *name : {"License Agreement.rtf", "Install Fonts.rtf", "Example.otf"}) {
             QFile file(data.filePath(QLatin1String(name)));
             if (!file.open(QIODevice::WriteOnly) || file.write("OTTO") != 4)

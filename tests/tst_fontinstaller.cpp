@@ -27,12 +27,11 @@ bool writeFile(const QString &path, const QByteArray &data)
 QMap<QString, QByteArray> folderState(const QString &path)
 {
     const QFileInfo place(path);
-    const QFileInfoList entries =
-        place.isFile() ? QFileInfoList{place}
-                       : QDir(path).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                                  QDir::NoDotAndDotDot);
     QMap<QString, QByteArray> state;
-    for (const QFileInfo &entry : entries) {
+    for (const QFileInfo &entry :
+         place.isFile() ? QFileInfoList{place}
+                        : QDir(path).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                   QDir::NoDotAndDotDot)) {
         QFile file(entry.filePath());
         state.insert(entry.fileName(), entry.isSymLink()
                                            ? "<link to " + entry.symLinkTarget().toUtf8() + '>'

@@ -46,10 +46,7 @@ static QStringList misplacedControls(const QWidget *window, const QStringList &s
 }
 
 // The layouts' unit: 15 twips make a pixel at 96 dpi, to the nearest pixel.
-static int px(int twips)
-{
-    return (twips + 7) / 15;
-}
+constexpr auto px = [](int twips) { return (twips + 7) / 15; };
 
 // Where a control lies, in twips inside its container's client area; a control
 // sized to its text, given no width, has only its place fixed.

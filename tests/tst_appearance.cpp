@@ -6,7 +6,7 @@
 #include "app/mainform.h"
 #include "app/readform.h"
 #include "app/reshape.h"
-#include "fakeplatform.h"
+#include "loadedmainform.h"
 #include "named.h"
 #include "platform/desktopplatform.h"
 #include "toolkit/colours.h"
@@ -98,26 +98,17 @@ QList<std::pair<QColor, QColor>> textColoursOf(const QWidget *widget, QPalette::
 
 class AppearanceTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<DesktopPlatform> m_desktop;
-
-    DesktopPlatform &desktop()
-    {
-        if (!m_desktop) {
-            m_desktop = std::make_unique<DesktopPlatform>();
-            followFontChanges(*m_desktop);
-        }
-        return *m_desktop;
-    }
+    DesktopPlatform m_desktop;
 
 private slots:
+    void initTestCase() { followFontChanges(m_desktop); }
+
     void textIsReadableOnEveryDesktopPalette_data()
     {
         QTest::addColumn<QPalette>("desktop");
         QTest::newRow("default") << QApplication::palette();
         // Colours of a dark and of a high-contrast desktop theme.
-        QTest::newRow("dark") << themePalette(QColor(0x32, 0x32, 0x32), QColor(0xf0, 0xf0, 0xf0),
-                                              QColor(0x24, 0x24, 0x24), QColor(0x30, 0x8c, 0xc6),
-                                              QColor(0xf0, 0xf0, 0xf0));
+        QTest::newRow("dark") << themePalette(0x323232, 0xf0f0f0, 0x242424, 0x308cc6, 0xf0f0f0);
         QTest::newRow("high contrast")
             << themePalette(Qt::black, Qt::white, Qt::black, Qt::yellow, Qt::black);
     }
@@ -167,11 +158,9 @@ private slots:
     void onlyThePreviewTextTakesTheChosenColour()
     {
         useLayoutColours();
-        FakePlatform platform;
-        MainForm main(platform);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-        auto *preview = main.findChild<QPlainTextEdit *>(QStringLiteral("BigText"));
+        LoadedMainForm app;
+        QVERIFY(app.show());
+        auto *preview = named<QPlainTextEdit>(app.main.get(), "BigText");
         preview->setPlainText(QStringLiteral("Sample\n").repeated(60) + QString(300, u'w'));
         const auto bars = [preview] {
             return std::pair{preview->verticalScrollBar()->grab().toImage(),
@@ -180,8 +169,8 @@ private slots:
         QVERIFY(preview->verticalScrollBar()->isVisible() &&
                 preview->horizontalScrollBar()->isVisible());
         const auto before = bars();
-        platform.nextColor = Qt::red;
-        main.ColorPick_Click();
+        // The fixture's colour dialog answers red.
+        app.main->ColorPick_Click();
         QCOMPARE(preview->palette().color(QPalette::Text), QColor(Qt::red));
         QVERIFY(bars() == before);
     }
@@ -219,7 +208,7 @@ private slots:
     {
         if (!QFile::exists(WineTahomaBold))
             QSKIP("Wine's Tahoma Bold is not installed (fonts-wine)");
-        DesktopPlatform &platform = desktop();
+        DesktopPlatform &platform = m_desktop;
         const QFont bold = faceFont(platform, QStringLiteral("Tahoma"), 8.25, FaceStyle::Bold);
         if (QFontInfo(bold).family() != u"Tahoma")
             QSKIP("the system has no Tahoma");
@@ -254,7 +243,7 @@ private slots:
     void previewDrawsInTheSelectedFamily()
     {
         const QString family = QStringLiteral("Nimbus Mono PS");
-        ReadForm splash(desktop());
+        ReadForm splash(m_desktop);
         splash.show();
         QTRY_VERIFY_WITH_TIMEOUT(splash.mainForm() && splash.mainForm()->isVisible(), 20000);
         MainForm *main = splash.mainForm();

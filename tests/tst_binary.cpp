@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/desktopplatform.h"
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,12 +20,8 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(first->state(), QProcess::Running);
 
-        QElapsedTimer clock;
-        clock.start();
         std::unique_ptr<QProcess> second = start();
-        QVERIFY(second);
-        QVERIFY(second->waitForFinished(1000));
-        QVERIFY(clock.elapsed() < 1000);
+        QVERIFY(second && second->waitForFinished(1000));
         QCOMPARE(second->exitStatus(), QProcess::NormalExit);
         QCOMPARE(second->exitCode(), 0);
         QCOMPARE(second->readAllStandardOutput(), QByteArray());

@@ -18,8 +18,6 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextLayout>
@@ -87,15 +85,10 @@ static bool drawsAll(const QFont &font, const QString &text)
     layout.beginLayout();
     layout.createLine();
     layout.endLayout();
-    int glyphs = 0;
-    for (const QGlyphRun &run : layout.glyphRuns()) {
-        for (quint32 index : run.glyphIndexes()) {
-            if (index == 0)
-                return false;
-            ++glyphs;
-        }
-    }
-    return glyphs > 0;
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    return !runs.isEmpty() && std::ranges::none_of(runs, [](const QGlyphRun &run) {
+        return run.glyphIndexes().isEmpty() || run.glyphIndexes().contains(0);
+    });
 }
 
 void TestFontSearch::noTextSearchesTheWholeCollection()

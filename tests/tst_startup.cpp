@@ -134,9 +134,6 @@ private slots:
         QCOMPARE(link->text(QAccessible::Name), QStringLiteral("Open Windows Character Map"));
         link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(program.platform.started.size(), 1);
-        QCOMPARE(QAccessible::queryAccessibleInterface(main->findChild<QWidget *>("Cut"))
-                     ->text(QAccessible::Name),
-                 "Cut");
     }
 
     void closeImageEndsTheProgram()
@@ -147,8 +144,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(program.splash.get()));
         QTest::mouseClick(program.splash->findChild<QWidget *>("CloseClick"), Qt::LeftButton);
         QCOMPARE(program.platform.endRequests, 1);
-        QVERIFY(!program.splash->mainForm());
-        QVERIFY(program.platform.messages.isEmpty());
+        QVERIFY(!program.splash->mainForm() && program.platform.messages.isEmpty());
     }
 };
 

@@ -8,7 +8,7 @@
 #include "app/reshape.h"
 #include "loadedmainform.h"
 #include "named.h"
-#include "platform/desktopplatform.h"
+#include "platform/platform.h"
 #include "toolkit/colours.h"
 #include "toolkit/windowfonts.h"
 #include "windows/aboutform.h"
@@ -98,10 +98,10 @@ QList<std::pair<QColor, QColor>> textColoursOf(const QWidget *widget, QPalette::
 
 class AppearanceTest : public QObject {
     Q_OBJECT
-    DesktopPlatform m_desktop;
+    const std::unique_ptr<Platform> m_desktop = makePlatform();
 
 private slots:
-    void initTestCase() { followFontChanges(m_desktop); }
+    void initTestCase() { followFontChanges(*m_desktop); }
 
     void textIsReadableOnEveryDesktopPalette_data()
     {
@@ -208,7 +208,7 @@ private slots:
     {
         if (!QFile::exists(WineTahomaBold))
             QSKIP("Wine's Tahoma Bold is not installed (fonts-wine)");
-        DesktopPlatform &platform = m_desktop;
+        Platform &platform = *m_desktop;
         const QFont bold = faceFont(platform, QStringLiteral("Tahoma"), 8.25, FaceStyle::Bold);
         if (QFontInfo(bold).family() != u"Tahoma")
             QSKIP("the system has no Tahoma");
@@ -243,7 +243,7 @@ private slots:
     void previewDrawsInTheSelectedFamily()
     {
         const QString family = QStringLiteral("Nimbus Mono PS");
-        ReadForm splash(m_desktop);
+        ReadForm splash(*m_desktop);
         splash.show();
         QTRY_VERIFY_WITH_TIMEOUT(splash.mainForm() && splash.mainForm()->isVisible(), 20000);
         MainForm *main = splash.mainForm();

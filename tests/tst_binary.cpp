@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Glyphory developers
 // SPDX-License-Identifier: MIT
-#include "platform/desktopplatform.h"
+#include "platform/platform.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -79,9 +79,9 @@ int main(int argc, char *argv[])
 {
     if (argc == 2 && qstrcmp(argv[1], "--end-program") == 0) {
         QCoreApplication app(argc, argv);
-        DesktopPlatform platform;
+        const auto platform = makePlatform();
         std::printf("before\n");
-        platform.endProgram();
+        platform->endProgram();
         std::printf("after\n");
         return 3;
     }

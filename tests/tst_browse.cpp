@@ -47,7 +47,7 @@ struct Browsing {
         QObject::connect(search, &QLineEdit::textChanged, &window, [this] { fonts.search(); });
         for (int i = 0; i < 4; ++i)
             QObject::connect(boxes[i], &QCheckBox::stateChanged, &window,
-                             [this, i] { preview.applyStyle(Preview::Style(i)); });
+                             [this, i] { preview.applyStyle(AllFaceStyles[i]); });
     }
     void select(int row) { list->setCurrentIndex(fonts.model()->index(row)); }
     // The preview's face and size, and the letters of the styles that are on.

@@ -11,7 +11,7 @@
 #include "app/readform.h"
 #include "app/reshape.h"
 #include "named.h"
-#include "platform/desktopplatform.h"
+#include "platform/linux/desktopplatform.h"
 #include "windows/aboutform.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Glyphory developers
 // SPDX-License-Identifier: MIT
 #include "fakeplatform.h"
-#include "platform/desktopplatform.h"
+#include "platform/linux/desktopplatform.h"
 #include "shell/addresses.h"
 #include "shell/extrascommands.h"
 #include "shell/winfontfolder.h"

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Glyphory developers
 // SPDX-License-Identifier: MIT
-#include "platform/desktopplatform.h"
+#include "platform/platform.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -58,7 +58,7 @@ private slots:
         QFETCH(QString, folder);
         setEnvironment("HOME", home);
         setEnvironment("XDG_DATA_HOME", dataHome);
-        QCOMPARE(DesktopPlatform().windowsFolder(), folder);
+        QCOMPARE(makePlatform()->windowsFolder(), folder);
     }
 
     // Each row a place prepared before the start; a second start finds the first
@@ -121,10 +121,10 @@ private slots:
                     ::chown(QFile::encodeName(ownFolder).constData(), nobody, nobody) == 0);
         }
 
-        DesktopPlatform first;
-        QVERIFY(!first.anotherInstanceRunning());
-        DesktopPlatform second;
-        QCOMPARE(second.anotherInstanceRunning(), setup != QLatin1String("nowhere"));
+        const auto first = makePlatform();
+        QVERIFY(!first->anotherInstanceRunning());
+        const auto second = makePlatform();
+        QCOMPARE(second->anotherInstanceRunning(), setup != QLatin1String("nowhere"));
         const auto empty = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
         QVERIFY(QDir(elsewhere).isEmpty(empty));
         if (setup == QLatin1String("own folder foreign"))

@@ -18,7 +18,7 @@ void runLoadStep(Platform &platform, EditTarget &editing, FontBrowser &fonts, Pr
     QCoreApplication::processEvents();
     fonts.readInstalledFonts();
     fonts.selectFirst();
-    preview.selectSize(8);
+    preview.selectSize(Preview::FirstSize);
     windowsPath->setText(platform.windowsFolder());
     // Stays only when the list is empty: the hand-over gives the preview the first font.
     preview.useFace(WindowFace);

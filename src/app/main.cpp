@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/readform.h"
 #include "app/reshape.h"
-#include "platform/desktopplatform.h"
+#include "platform/platform.h"
 #include "toolkit/colours.h"
 #include "toolkit/pictures.h"
 
@@ -17,9 +17,9 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(programIcon());
     useLayoutColours();
 
-    DesktopPlatform platform;
-    followFontChanges(platform);
-    ReadForm splash(platform);
+    const std::unique_ptr<Platform> platform = makePlatform();
+    followFontChanges(*platform);
+    ReadForm splash(*platform);
     if (!splash.Form_Load())
         return 0;
     splash.show();

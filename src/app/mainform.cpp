@@ -9,12 +9,12 @@
 #include "install/installerpanel.h"
 #include "platform/platform.h"
 #include "shell/extrascommands.h"
-#include "shell/helpwindows.h"
 #include "shell/support.h"
 #include "toolkit/pictures.h"
 #include "toolkit/twips.h"
 #include "toolkit/windowfonts.h"
 #include "version.h"
+#include "windows/helpwindows.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -177,11 +177,6 @@ void MainForm::Form_Load()
     runLoadStep(m_platform, *m_editing, *m_fonts, *m_preview, WindowsPath);
 }
 
-void MainForm::FindInList(QListView *list, const QString &text)
-{
-    FontBrowser::findInList(list, text);
-}
-
 void MainForm::Quit_Click()
 {
     m_platform.endProgram();
@@ -242,19 +237,19 @@ void MainForm::Sizelist_Click()
 }
 void MainForm::Bold_Click()
 {
-    m_preview->applyStyle(Preview::Style::Bold);
+    m_preview->applyStyle(FaceStyle::Bold);
 }
 void MainForm::Italic_Click()
 {
-    m_preview->applyStyle(Preview::Style::Italic);
+    m_preview->applyStyle(FaceStyle::Italic);
 }
 void MainForm::Underline_Click()
 {
-    m_preview->applyStyle(Preview::Style::Underline);
+    m_preview->applyStyle(FaceStyle::Underline);
 }
 void MainForm::Strikeout_Click()
 {
-    m_preview->applyStyle(Preview::Style::Strikeout);
+    m_preview->applyStyle(FaceStyle::StrikeOut);
 }
 void MainForm::ColorPick_Click()
 {

@@ -48,7 +48,6 @@ public:
     void FontFind_GotFocus();
     void FontFind_Click();
     void FontFind_Change();
-    void FindInList(QListView *list, const QString &text);
     void FontsNumberTimes_Timer();
     void Command1_Click();
     void Command2_Click();

@@ -305,17 +305,10 @@ void MainForm::buildTabOrder()
     // The clickable labels and images come after the window's own stops, in reading
     // order frame by frame, so that the keyboard reaches every command; from the
     // last of them Tab comes back to PASS.
-    const char *const order[] = {"PASS",        "FontList",  "Sizelist",   "Bold",      "Italic",
-                                 "Underline",   "Strikeout", "BigText",    "FontPath",  "Command2",
-                                 "Command1",    "Command3",  "Command4",   "FontFind",  "Label5",
-                                 "Label7",      "Label15",   "Label16",    "Cut",       "Copy",
-                                 "Paste",       "Delete",    "UndoButton", "ColorPick", "ClearText",
-                                 "RemoveLabel", "Label8",    "Label11",    "Label9",    "Label13"};
-    QWidget *previous = nullptr;
-    for (const char *name : order) {
-        auto *widget = findChild<QWidget *>(QLatin1String(name));
-        if (previous)
-            setTabOrder(previous, widget);
-        previous = widget;
-    }
+    orderTabStops(this,
+                  {"PASS",      "FontList",    "Sizelist", "Bold",     "Italic",     "Underline",
+                   "Strikeout", "BigText",     "FontPath", "Command2", "Command1",   "Command3",
+                   "Command4",  "FontFind",    "Label5",   "Label7",   "Label15",    "Label16",
+                   "Cut",       "Copy",        "Paste",    "Delete",   "UndoButton", "ColorPick",
+                   "ClearText", "RemoveLabel", "Label8",   "Label11",  "Label9",     "Label13"});
 }

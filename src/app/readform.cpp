@@ -112,7 +112,7 @@ void ReadForm::ReadingTimer_Timer()
     QScopedValueRollback<bool> busy(m_handingOver, true);
 
     MainForm *main = loadMainForm();
-    main->preview().prepare(8.0f, main->selectedFont());
+    main->preview().prepare(Preview::FirstSize, main->selectedFont());
 
     centreOnScreen(main);
     main->show();

@@ -9,31 +9,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
-namespace {
-
-constexpr Preview::Style AllStyles[] = {Preview::Style::Bold, Preview::Style::Italic,
-                                        Preview::Style::Underline, Preview::Style::Strikeout};
-
-void setStyle(QFont &font, Preview::Style style, bool on)
-{
-    switch (style) {
-    case Preview::Style::Bold:
-        font.setBold(on);
-        break;
-    case Preview::Style::Italic:
-        font.setItalic(on);
-        break;
-    case Preview::Style::Underline:
-        font.setUnderline(on);
-        break;
-    case Preview::Style::Strikeout:
-        font.setStrikeOut(on);
-        break;
-    }
-}
-
-} // namespace
-
 Preview::Preview(Platform &platform, const Controls &controls)
     : m_platform(platform)
     , m_controls(controls)
@@ -73,9 +48,9 @@ void Preview::showFont(const QString &family)
             m_platform.loadFamily(family);
             font.setFamily(family);
         }
-        for (const Style style : AllStyles) {
+        for (const FaceStyle style : AllFaceStyles) {
             if (!box(style)->isChecked())
-                setStyle(font, style, false);
+                setFaceStyle(font, style, false);
         }
     });
 }
@@ -84,17 +59,17 @@ void Preview::prepare(float points, const QString &family)
 {
     changeFont([&](QFont &font) {
         font.setPointSizeF(points);
-        for (const Style style : AllStyles)
-            setStyle(font, style, false);
+        for (const FaceStyle style : AllFaceStyles)
+            setFaceStyle(font, style, false);
         if (!family.isEmpty())
             font.setFamily(family);
     });
 }
 
-void Preview::applyStyle(Style style)
+void Preview::applyStyle(FaceStyle style)
 {
     const bool on = box(style)->checkState() == Qt::Checked;
-    changeFont([&](QFont &font) { setStyle(font, style, on); });
+    changeFont([&](QFont &font) { setFaceStyle(font, style, on); });
 }
 
 void Preview::chooseColour(QWidget *parent)
@@ -107,10 +82,10 @@ void Preview::chooseColour(QWidget *parent)
 void Preview::resetStyles()
 {
     changeFont([](QFont &font) {
-        for (const Style style : AllStyles)
-            setStyle(font, style, false);
+        for (const FaceStyle style : AllFaceStyles)
+            setFaceStyle(font, style, false);
     });
-    for (const Style style : AllStyles)
+    for (const FaceStyle style : AllFaceStyles)
         box(style)->setChecked(false);
 }
 
@@ -128,19 +103,21 @@ void Preview::useFace(const QString &face)
     changeFont([&](QFont &font) { font.setFamily(m_platform.resolveFamily(face)); });
 }
 
-QCheckBox *Preview::box(Style style) const
+QCheckBox *Preview::box(FaceStyle style) const
 {
     switch (style) {
-    case Style::Bold:
+    case FaceStyle::Bold:
         return m_controls.bold;
-    case Style::Italic:
+    case FaceStyle::Italic:
         return m_controls.italic;
-    case Style::Underline:
+    case FaceStyle::Underline:
         return m_controls.underline;
-    case Style::Strikeout:
+    case FaceStyle::StrikeOut:
+        return m_controls.strikeout;
+    case FaceStyle::Regular:
         break;
     }
-    return m_controls.strikeout;
+    return nullptr;
 }
 
 std::optional<float> Preview::selectedSize() const

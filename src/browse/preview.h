@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "toolkit/windowfonts.h"
+
 #include <QColor>
 
 #include <functional>
@@ -9,7 +11,6 @@
 
 class Platform;
 class QCheckBox;
-class QFont;
 class QListWidget;
 class QPlainTextEdit;
 class QWidget;
@@ -19,7 +20,8 @@ class QWidget;
 // colour confirmed last; the whole text always has one font and one colour.
 class Preview {
 public:
-    enum class Style { Bold, Italic, Underline, Strikeout };
+    // The size every preview starts at.
+    static constexpr int FirstSize = 8;
 
     struct Controls {
         QPlainTextEdit *text = nullptr;
@@ -46,7 +48,7 @@ public:
     // in a family; an empty family keeps the face.
     void prepare(float points, const QString &family);
     // The style on exactly when its box is checked.
-    void applyStyle(Style style);
+    void applyStyle(FaceStyle style);
     // A cancelled dialog keeps the colour confirmed last, black before any.
     void chooseColour(QWidget *parent);
     void resetStyles();
@@ -55,7 +57,7 @@ public:
     void useFace(const QString &face);
 
 private:
-    QCheckBox *box(Style style) const;
+    QCheckBox *box(FaceStyle style) const;
     std::optional<float> selectedSize() const;
     void changeFont(const std::function<void(QFont &)> &change);
 

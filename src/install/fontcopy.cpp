@@ -14,15 +14,10 @@ namespace {
 constexpr qint64 chunkSize = 256 * 1024;
 constexpr int answerEveryMs = 50;
 
-QString native(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 QString readFailure(const QFile &source)
 {
     return FontCopy::tr("\"%1\" could not be read (%2). Nothing in your fonts folder was changed.")
-        .arg(native(source.fileName()), source.errorString());
+        .arg(QDir::toNativeSeparators(source.fileName()), source.errorString());
 }
 
 // A full disk first shows as a short write without an error; writing the rest
@@ -72,7 +67,7 @@ QString copyBytes(QFile &source, QFileDevice &target, const QString &destination
         return FontCopy::tr(
                    "\"%1\" changed while it was being copied. Nothing in your fonts folder was "
                    "changed.")
-            .arg(native(source.fileName()));
+            .arg(QDir::toNativeSeparators(source.fileName()));
     }
     return {};
 }
@@ -83,7 +78,7 @@ QString FontCopy::writeFailure(const QString &destination, const QString &error)
 {
     return FontCopy::tr(
                "\"%1\" could not be written (%2). Nothing in your fonts folder was changed.")
-        .arg(native(destination), error);
+        .arg(QDir::toNativeSeparators(destination), error);
 }
 
 QString FontCopy::copy(const QString &sourcePath, QTemporaryFile &copy, const QString &destination)
@@ -91,7 +86,7 @@ QString FontCopy::copy(const QString &sourcePath, QTemporaryFile &copy, const QS
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly))
         return FontCopy::tr("\"%1\" could not be read (%2).")
-            .arg(native(sourcePath), source.errorString());
+            .arg(QDir::toNativeSeparators(sourcePath), source.errorString());
     if (!copy.open())
         return writeFailure(destination, copy.errorString());
     // A temporary file is private to its owner; an installed font is read like any other.

@@ -13,11 +13,6 @@
 
 namespace {
 
-QString native(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 // What stands in the fonts folder under the font's name.
 enum class Entry { None, Font, BrokenLink, Folder, Other, SameFile };
 
@@ -77,7 +72,7 @@ bool Installation::run()
     // Copying the installed file onto itself would gain nothing and risk it.
     if (entry == Entry::SameFile) {
         tell(FontInstaller::tr("The font %1 is already in your fonts folder \"%2\".")
-                 .arg(m_fileName, native(m_folder)));
+                 .arg(m_fileName, QDir::toNativeSeparators(m_folder)));
         return true;
     }
     if (!mayReplace(entry))
@@ -105,12 +100,12 @@ QString Installation::sourceProblem() const
 {
     if (!m_source.exists()) {
         return FontInstaller::tr("\"%1\" could not be found. It may have been moved or deleted.")
-            .arg(native(m_source.filePath()));
+            .arg(QDir::toNativeSeparators(m_source.filePath()));
     }
     // Folders, devices and pipes are no fonts; reading one could block or never end.
     if (!m_source.isFile() || m_fileName.isEmpty())
         return FontInstaller::tr("\"%1\" is a folder or a device, not a font file.")
-            .arg(native(m_source.filePath()));
+            .arg(QDir::toNativeSeparators(m_source.filePath()));
     return {};
 }
 
@@ -128,9 +123,10 @@ QString Installation::prepareFolder()
     if (QDir().mkpath(m_folder))
         return {};
     return QFileInfo::exists(m_folder)
-               ? FontInstaller::tr("\"%1\" is not a folder.").arg(native(m_folder))
+               ? FontInstaller::tr("\"%1\" is not a folder.")
+                     .arg(QDir::toNativeSeparators(m_folder))
                : FontInstaller::tr("The fonts folder \"%1\" could not be created.")
-                     .arg(native(m_folder));
+                     .arg(QDir::toNativeSeparators(m_folder));
 }
 
 // Nothing in the fonts folder is replaced unless the user said so; folders and
@@ -190,7 +186,8 @@ bool Installation::place(QTemporaryFile &copy, bool replace)
 
 bool Installation::refuse(const QString &reason)
 {
-    const QString font = m_fileName.isEmpty() ? native(m_source.filePath()) : m_fileName;
+    const QString font =
+        m_fileName.isEmpty() ? QDir::toNativeSeparators(m_source.filePath()) : m_fileName;
     tell(FontInstaller::tr("The font %1 was not installed.\n\n%2").arg(font, reason));
     return false;
 }

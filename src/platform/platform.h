@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QUrl;
@@ -90,3 +91,7 @@ public:
     // Ends the process at once: no further handler runs, nothing is asked or saved.
     virtual void endProgram() = 0;
 };
+
+// The platform of the system the program is built for. Each system's folder
+// under platform/ defines it, and CMake compiles only the running system's.
+std::unique_ptr<Platform> makePlatform();

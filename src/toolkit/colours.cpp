@@ -12,6 +12,8 @@
 
 namespace {
 
+const QColor linkBlue(0, 0, 192);
+
 // Every group of every role set, so that nothing of it is taken from a
 // parent's palette or from the desktop's.
 QPalette complete(const QPalette &palette)
@@ -47,7 +49,7 @@ QPalette layoutPalette()
     palette.setColor(QPalette::AlternateBase, QColor(247, 247, 247));
     palette.setColor(QPalette::Highlight, selection);
     palette.setColor(QPalette::HighlightedText, white);
-    palette.setColor(QPalette::Link, QColor(0, 0, 192));
+    palette.setColor(QPalette::Link, linkBlue);
     palette.setColor(QPalette::LinkVisited, QColor(128, 0, 128));
     palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 220));
     palette.setColor(QPalette::ToolTipText, black);
@@ -68,7 +70,7 @@ void useLayoutColours()
 void paintAsLink(QWidget *label)
 {
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 192));
+    palette.setColor(QPalette::WindowText, linkBlue);
     label->setPalette(palette);
 }
 

@@ -301,3 +301,15 @@ void LayoutBuilder::connectRole(QWidget *control, QObject *context,
     else
         Q_ASSERT_X(false, "LayoutBuilder", "this kind of control has no role to connect");
 }
+
+void orderTabStops(QWidget *window, std::initializer_list<const char *> names)
+{
+    QWidget *previous = nullptr;
+    for (const char *name : names) {
+        auto *control = window->findChild<QWidget *>(QLatin1String(name));
+        Q_ASSERT(control);
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 
 class Platform;
@@ -37,6 +38,9 @@ enum class ControlKind {
     ListView,   // list that shows a model
     TextArea,   // multi-line text box
 };
+
+// Tab visits the named controls of window in this order, and comes back to the first.
+void orderTabStops(QWidget *window, std::initializer_list<const char *> names);
 
 enum class Typeface { Inherited, Tahoma, Arial };
 

@@ -6,15 +6,30 @@
 
 #include <QApplication>
 
+#include <utility>
+
 QFont faceFont(Platform &platform, const QString &face, qreal points, FaceStyles styles)
 {
     QFont font(platform.resolveFamily(face));
     font.setPointSizeF(points);
-    font.setBold(styles.testFlag(FaceStyle::Bold));
-    font.setItalic(styles.testFlag(FaceStyle::Italic));
-    font.setUnderline(styles.testFlag(FaceStyle::Underline));
-    font.setStrikeOut(styles.testFlag(FaceStyle::StrikeOut));
+    for (const FaceStyle style : AllFaceStyles)
+        setFaceStyle(font, style, styles.testFlag(style));
     return font;
+}
+
+void setFaceStyle(QFont &font, FaceStyle style, bool on)
+{
+    using Setter = void (QFont::*)(bool);
+    static constexpr std::pair<FaceStyle, Setter> setters[] = {
+        {FaceStyle::Bold, &QFont::setBold},
+        {FaceStyle::Italic, &QFont::setItalic},
+        {FaceStyle::Underline, &QFont::setUnderline},
+        {FaceStyle::StrikeOut, &QFont::setStrikeOut},
+    };
+    for (const auto &[which, set] : setters) {
+        if (which == style)
+            (font.*set)(on);
+    }
 }
 
 QFont windowFont(Platform &platform, FaceStyles styles)

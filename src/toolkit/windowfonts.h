@@ -10,6 +10,11 @@ class Platform;
 enum class FaceStyle { Regular = 0, Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8 };
 Q_DECLARE_FLAGS(FaceStyles, FaceStyle)
 Q_DECLARE_OPERATORS_FOR_FLAGS(FaceStyles)
+inline constexpr FaceStyle AllFaceStyles[] = {FaceStyle::Bold, FaceStyle::Italic,
+                                              FaceStyle::Underline, FaceStyle::StrikeOut};
+
+// Switches one style of font on or off; Regular is no style and changes nothing.
+void setFaceStyle(QFont &font, FaceStyle style, bool on);
 
 // The windows' own face, which every control without a font of its own shows, and
 // the size of every font of the layouts.

@@ -57,7 +57,7 @@ AboutForm::AboutForm(Platform &platform, QWidget *mainForm)
     // Enter presses the button that has the focus, as in a dialog.
     ok->setAutoDefault(true);
     license->setAutoDefault(true);
-    orderTabStops({"MinimizeToTray2", "About_License", "Label6"});
+    orderTabStops(this, {"MinimizeToTray2", "About_License", "Label6"});
     ok->setFocus();
 }
 

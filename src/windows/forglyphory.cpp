@@ -81,7 +81,7 @@ ForGlyphory::ForGlyphory(Platform &platform, QWidget *mainForm)
     // clang-format on
     LayoutBuilder controls(platform, this);
     controls.build(this, layout);
-    orderTabStops({"Image11", "Label6", "Label12", "Label4", "Label8", "Image1"});
+    orderTabStops(this, {"Image11", "Label6", "Label12", "Label4", "Label8", "Image1"});
 }
 
 void ForGlyphory::Image11_Click()

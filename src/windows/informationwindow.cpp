@@ -62,15 +62,3 @@ void InformationWindow::closeEvent(QCloseEvent *event)
     event->ignore();
     returnToMainForm();
 }
-
-void InformationWindow::orderTabStops(std::initializer_list<const char *> names)
-{
-    QWidget *previous = nullptr;
-    for (const char *name : names) {
-        auto *control = findChild<QWidget *>(QLatin1String(name));
-        Q_ASSERT(control);
-        if (previous)
-            QWidget::setTabOrder(previous, control);
-        previous = control;
-    }
-}

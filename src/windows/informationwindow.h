@@ -4,8 +4,6 @@
 
 #include <QWidget>
 
-#include <initializer_list>
-
 class Platform;
 
 // A small fixed window that the main window shows after disabling itself, so that
@@ -27,8 +25,6 @@ protected:
     virtual void Form_Load() {}
     // Enables the main window, brings it to the front and hides this window.
     void returnToMainForm();
-    // Tab visits the named controls in this order, and then comes back to the first.
-    void orderTabStops(std::initializer_list<const char *> names);
 
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/fileplacing.h"
+#include "platform/linux/fileplacing.h"
 #include "platform/platform.h"
 
 #include <QList>

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "desktopplatform.h"
 
-#include "platform/fileplacing.h"
-#include "platform/fontcatalog.h"
-#include "platform/userfolders.h"
+#include "platform/linux/fileplacing.h"
+#include "platform/linux/fontcatalog.h"
+#include "platform/linux/userfolders.h"
 
 #include <QColorDialog>
 #include <QCoreApplication>
@@ -249,4 +249,9 @@ void DesktopPlatform::endProgram()
     // it) run on and show the main window; the process has nothing to save.
     std::fflush(nullptr);
     std::_Exit(0);
+}
+
+std::unique_ptr<Platform> makePlatform()
+{
+    return std::make_unique<DesktopPlatform>();
 }

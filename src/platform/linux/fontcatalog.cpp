@@ -43,11 +43,6 @@ QString fileOf(FcPattern *pattern)
     return QFile::decodeName(reinterpret_cast<const char *>(file));
 }
 
-QByteArray xmlEscaped(const char *path)
-{
-    return QFile::encodeName(QFile::decodeName(path).toHtmlEscaped());
-}
-
 bool drawsNothing(char32_t character)
 {
     // Controls and the zero-width marks shape into nothing; no font is needed.
@@ -338,20 +333,6 @@ void FontCatalog::loadCharacters(const QString &text)
         }
     }
     FcCharSetDestroy(missing);
-}
-
-int FontCatalog::shownFaceCount() const
-{
-    qsizetype count = m_kept.size();
-    for (const QString &family : m_previewed)
-        count += m_faces.value(family).size();
-    return int(count);
-}
-
-int FontCatalog::installedFaceCount() const
-{
-    FcFontSet *set = m_all ? FcConfigGetFonts(m_all, FcSetSystem) : nullptr;
-    return set ? set->nfont : 0;
 }
 
 void FontCatalog::publish(bool textsChanged)

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform.h"
-#include "platform/instancelock.h"
+#include "platform/linux/instancelock.h"
+#include "platform/platform.h"
 
 #include <memory>
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "instancelock.h"
 
-#include "platform/userfolders.h"
+#include "platform/linux/userfolders.h"
 
 #include <QDir>
 #include <QFile>

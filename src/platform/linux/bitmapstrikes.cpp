@@ -50,13 +50,17 @@ QList<int> bitmapStrikes(const QString &file)
     return sizes;
 }
 
+QByteArray xmlEscaped(const QByteArray &path)
+{
+    return QFile::encodeName(QFile::decodeName(path).toHtmlEscaped());
+}
+
 // Qt draws a face's bitmaps only where it does not smooth the text.
 QByteArray drawnFromBitmaps(const QByteArray &path)
 {
     QByteArray rules;
     for (const int pixels : bitmapStrikes(QFile::decodeName(path))) {
-        rules += "<match target=\"font\"><test name=\"file\"><string>" +
-                 QFile::encodeName(QFile::decodeName(path).toHtmlEscaped()) +
+        rules += "<match target=\"font\"><test name=\"file\"><string>" + xmlEscaped(path) +
                  "</string></test><test name=\"pixelsize\" compare=\"more_eq\"><double>" +
                  QByteArray::number(pixels - 0.5) +
                  "</double></test><test name=\"pixelsize\" compare=\"less\"><double>" +

@@ -57,10 +57,6 @@ public:
         m_fontsChanged = std::move(handler);
     }
 
-    // How many faces Qt is shown now; what the whole collection holds.
-    int shownFaceCount() const;
-    int installedFaceCount() const;
-
 private:
     using Faces = QList<_FcPattern *>;
 

@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -142,6 +143,9 @@ private slots:
              "restart the Glyphory application in order to active the font.; " +
                  fonts + "; path $DATA/Example.otf");
         rows("click:Label13", "requests", "open file://$DATA/Install%20Fonts.rtf");
+        // A font file dropped anywhere on the window, a text box too, is chosen.
+        rows("drop:BigText drop:FontFind drop:FontPath drop:Frame2", "requests",
+             "path $DATA/Example.otf");
 
         rows("menu:Quit click:Command4 call:Image9 call:close", "requests", "end");
         rows("menu:Minimize key:Ctrl+T call:Image8", "window", "minimized");
@@ -196,10 +200,10 @@ private:
 };
 
 // An entry is "menu:Name" (the action), "key:Ctrl+X" (its shortcut, typed in the
-// installer's path box, whose own keys must not win), "click:Name", "row:List:N",
-// "type:text" (into the search box, after a click; "_" for a blank), "focus:Name" (by the
-// keyboard), "about:Name" or "feedback:Name" (a click, or a key, in that window once it is active)
-// or "call:Name" for what no user can click.
+// installer's path box, whose own keys must not win), "click:Name", "drop:Name" (the
+// font file), "row:List:N", "type:text" (into the search box, after a click; "_" for
+// a blank), "focus:Name" (by the keyboard), "about:Name" or "feedback:Name" (a click,
+// or a key, in that window once it is active) or "call:Name" for what no user can click.
 void TestMainForm::run(const QString &entry)
 {
     MainForm *main = m_app->main.get();
@@ -216,6 +220,17 @@ void TestMainForm::run(const QString &entry)
         if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
             widget = area->viewport();
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
+    } else if (kind == QLatin1String("drop")) {
+        // As a file manager drops a file: its address, and its path as text.
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(m_app->data.filePath(QStringLiteral("Example.otf")))});
+        data.setText(data.urls().first().toLocalFile());
+        if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
+            widget = area->viewport();
+        QDragEnterEvent enter({3, 3}, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+        QDropEvent drop({3, 3}, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(widget, &enter);
+        QApplication::sendEvent(widget, &drop);
     } else if (kind == QLatin1String("row")) {
         auto *list = qobject_cast<QAbstractItemView *>(widget);
         const QModelIndex index = list->model()->index(entry.section(u':', 2).toInt(), 0);

@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
@@ -120,6 +121,13 @@ bool MainForm::eventFilter(QObject *watched, QEvent *event)
         if (watched == FontFind)
             return passTabFocusKeepingText(FontFind, static_cast<QFocusEvent *>(event));
         break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        // A file dragged over a text box is one to install, never text to paste.
+        if (m_installer->takeDrop(static_cast<QDropEvent *>(event)))
+            return true;
+        break;
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
             noteClick(watched);
@@ -144,6 +152,21 @@ void MainForm::noteClick(const QObject *box)
         FontFind_Click();
     else if (box == BigText->viewport())
         BigText_Click();
+}
+
+void MainForm::dragEnterEvent(QDragEnterEvent *event)
+{
+    m_installer->takeDrop(event);
+}
+
+void MainForm::dragMoveEvent(QDragMoveEvent *event)
+{
+    m_installer->takeDrop(event);
+}
+
+void MainForm::dropEvent(QDropEvent *event)
+{
+    m_installer->takeDrop(event);
 }
 
 void MainForm::closeEvent(QCloseEvent *event)

@@ -198,6 +198,8 @@ void MainForm::setUpBoxes()
     BigText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     BigText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     FontPath->setReadOnly(true);
+    // A font file dropped anywhere on the window is chosen for the installer.
+    setAcceptDrops(true);
     WhichOne->setEnabled(false);
     // The edit commands live in the menu bar and the toolbar only.
     for (QWidget *box : std::initializer_list<QWidget *>{FontFind, BigText, FontPath})

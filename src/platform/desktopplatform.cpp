@@ -4,6 +4,7 @@
 
 #include "platform/fileplacing.h"
 #include "platform/fontcatalog.h"
+#include "platform/fontfilereading.h"
 #include "platform/userfolders.h"
 
 #include <QColorDialog>
@@ -82,6 +83,11 @@ void DesktopPlatform::loadCharacters(const QString &text)
 bool DesktopPlatform::anotherInstanceRunning()
 {
     return m_instanceLock.heldElsewhere();
+}
+
+Platform::FontFile DesktopPlatform::readFontFile(const QString &path)
+{
+    return FontFileReading::read(path);
 }
 
 QString DesktopPlatform::windowsFolder()

@@ -154,21 +154,6 @@ void MainForm::noteClick(const QObject *box)
         BigText_Click();
 }
 
-void MainForm::dragEnterEvent(QDragEnterEvent *event)
-{
-    m_installer->takeDrop(event);
-}
-
-void MainForm::dragMoveEvent(QDragMoveEvent *event)
-{
-    m_installer->takeDrop(event);
-}
-
-void MainForm::dropEvent(QDropEvent *event)
-{
-    m_installer->takeDrop(event);
-}
-
 void MainForm::closeEvent(QCloseEvent *event)
 {
     event->accept();

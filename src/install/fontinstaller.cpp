@@ -136,8 +136,8 @@ QString Installation::fontProblem() const
             .arg(native(path));
     case Platform::FontFile::Hidden:
         return FontInstaller::tr(
-                   "The font settings of your desktop leave the fonts in \"%1\" out of every "
-                   "font list (as they often do with bitmap fonts), so it would never appear.")
+                   "Your desktop's font settings leave the fonts in \"%1\" out of every font "
+                   "list (as many desktops do with bitmap fonts), so they would never appear.")
             .arg(native(path));
     case Platform::FontFile::Listed:
         break;

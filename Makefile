@@ -10,8 +10,8 @@
 
 BUILD    ?= build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake make g++ pkg-config qt6-base-dev libfontconfig-dev libgl-dev fonts-dejavu-core \
-            fonts-liberation2 fonts-wine fonts-urw-base35 qt6-gtk-platformtheme \
+PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-private-dev libfontconfig-dev libgl-dev fonts-dejavu-core \
+            fonts-liberation2 fonts-wine fonts-urw-base35 xfonts-terminus qt6-gtk-platformtheme \
             clang-format desktop-file-utils appstream xvfb xauth openbox xdotool
 EXTRA_PACKAGES ?=
 BENCH_PACKAGES := xvfb python3 python3-xlib python3-fonttools time fontconfig \

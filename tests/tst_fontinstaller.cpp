@@ -6,9 +6,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLineEdit>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <sys/mount.h>
 #include <unistd.h>
@@ -50,9 +53,22 @@ private slots:
     void fileDialogOffersFontsFirst()
     {
         QTemporaryDir dir;
-        const QStringList fonts{"a.TTF", "b.ttf", "c.Ttf", "d.oTF", "e.pfm", "f.PfM"};
-        for (const QString &name : fonts + QStringList{"notes.txt", "font.ttf.bak"})
+        QStringList fonts;
+        for (const QString &kind :
+             QString("ttf ttc otf otc woff woff2 otb cff pfa pfb t1 t42 pfr fon fnt pcf pcf.gz bdf")
+                 .split(u' '))
+            fonts << "a." + kind << "B." + kind.toUpper()
+                  << "c." + kind.left(1).toUpper() + kind.mid(1);
+        // Metrics without their font, and what FreeType here cannot unpack.
+        for (const QString &name :
+             fonts + QStringList{"e.pfm", "f.AFM", "g.pcf.bz2", "notes.txt", "font.ttf.bak"})
             QVERIFY(writeFile(dir.filePath(name), "x"));
+        fonts.sort();
+        // Even where a dialog matches letter case as it stands.
+        const QString filter = FontInstaller::fontFileFilters().first();
+        QDir folder(dir.path(), filter.mid(filter.indexOf(u'(') + 1).chopped(1), QDir::Name,
+                    QDir::Files | QDir::CaseSensitive);
+        QCOMPARE(folder.entryList(), fonts);
         QFileDialog dialog;
         dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
         dialog.setNameFilters(FontInstaller::fontFileFilters());
@@ -72,7 +88,7 @@ private slots:
         };
         QTRY_COMPARE(choosable(), fonts);
         dialog.selectNameFilter(FontInstaller::fontFileFilters().at(1));
-        QTRY_COMPARE(choosable().size(), fonts.size() + 2);
+        QTRY_COMPARE(choosable().size(), fonts.size() + 5);
     }
 
     void install_data()
@@ -119,6 +135,14 @@ private slots:
         row("name taken during the copy, replaced", "race", "");
         // A data folder that looks like a web address is a folder all the same.
         row("web address as data folder", "https://evil.example/x", "");
+        // Read as the desktop reads fonts, Debian's own fonts under their own names
+        // among them; the user's font settings hide bitmap fonts or list them.
+        row("text file named .ttf", "real text", "No font was found", "", true, "Notes.ttf");
+        row("truncated font", "real truncated", "No font was found", "", true, "DejaVuSans.ttf");
+        row("real font", "real", "", "", true, "DejaVuSans.ttf");
+        row("bitmaps hidden", "real, bitmaps hidden", "never appear", "", true,
+            "ter-u12b_iso-8859-1.pcf.gz");
+        row("bitmaps listed", "real, bitmaps listed", "", "", true, "ter-u12b_iso-8859-1.pcf.gz");
     }
 
     void install()
@@ -144,6 +168,26 @@ private slots:
         QByteArray data;
         for (int i = 0; i < 300 * 1024 + 17; ++i)
             data += char(i % 251);
+        if (setup.startsWith(u"real")) {
+            platform.fontFile.reset();
+            QFile font("/usr/share/fonts/" +
+                       QString(name.endsWith(".ttf") ? "truetype/dejavu/" : "X11/misc/") + name);
+            if (!font.open(QIODevice::ReadOnly) && !setup.endsWith(u"text"))
+                QSKIP("The real fonts come from fonts-dejavu-core and xfonts-terminus.");
+            data = setup.endsWith(u"text")
+                       ? QByteArray("This is no font.\n")
+                       : font.read(setup.endsWith(u"truncated") ? 1000 : 1 << 30);
+        }
+        if (setup.contains(u"bitmaps")) {
+            QVERIFY(writeFile(dir.filePath("fonts.conf"),
+                              setup.endsWith(u"listed")
+                                  ? "<fontconfig/>"
+                                  : "<fontconfig><selectfont><rejectfont><pattern>"
+                                    "<patelt name='scalable'><bool>false</bool>"
+                                    "</patelt></pattern></rejectfont></selectfont>"
+                                    "</fontconfig>"));
+            qputenv("FONTCONFIG_FILE", QFile::encodeName(dir.filePath("fonts.conf")));
+        }
         const QString source = setup.startsWith(u'/') ? setup : dir.filePath(name);
         QVERIFY(setup.startsWith(u'/') || writeFile(source, data));
 
@@ -157,6 +201,7 @@ private slots:
             if (smallDisk)
                 ::umount2(mountPoint.constData(), MNT_DETACH);
             QDir::setCurrent(home);
+            qunsetenv("FONTCONFIG_FILE");
         });
         if (!QStringList{"fresh", "file", "under a file"}.contains(setup)) {
             QVERIFY(QDir().mkpath(fonts));
@@ -225,6 +270,35 @@ private slots:
                                 (told.startsWith("The font " + font + " was not installed.\n\n") &&
                                  told.contains(reason)),
                  qPrintable(told));
+    }
+
+    // Clicks and keys that arrive while a copy runs wait for its end, so that
+    // nothing can start a second install or end the program in the middle of one.
+    void userInputWaitsForTheCopy()
+    {
+        QLineEdit box;
+        box.show();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QTemporaryDir dir;
+        FakePlatform platform;
+        platform.windows = dir.path();
+        const QString source = dir.filePath(QStringLiteral("Large.ttf"));
+        bool answered = false;
+        // Larger until the windows are answered during the copy at least once.
+        for (qint64 size = 16 << 20; !answered && size <= (qint64(1) << 30); size *= 4) {
+            QFile file(source);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
+            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                box.windowHandle(), QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+            bool copying = true;
+            QTimer::singleShot(0, &box, [&] { answered = copying; });
+            QVERIFY(FontInstaller::installFont(platform, nullptr, source));
+            copying = false;
+            QCOMPARE(box.text(), QString());
+            QTRY_COMPARE(box.text(), "a");
+            box.clear();
+        }
+        QVERIFY2(answered, "No copy of up to 1 GB was long enough to answer the windows.");
     }
 };
 

@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -142,6 +143,16 @@ private slots:
              "restart the Glyphory application in order to active the font.; " +
                  fonts + "; path $DATA/Example.otf");
         rows("click:Label13", "requests", "open file://$DATA/Install%20Fonts.rtf");
+        // One local file dropped anywhere on the window, a text box too, is chosen.
+        rows("drop:BigText drop:FontFind drop:FontPath drop:Frame2", "requests",
+             "path $DATA/Example.otf");
+        rows("drop:BigText:$DATA/Example.otf|$DATA/Example.otf", "requests",
+             "tell Drop a single font file: only one can be chosen at a time.");
+        rows("drop:FontFind:$DATA", "requests",
+             "tell \"$DATA\" is a folder. Drop a font file from it instead.");
+        rows("drop:Frame2:https://example.com/Font.ttf", "requests",
+             "tell \"https://example.com/Font.ttf\" is not a file on this computer. Save it in a "
+             "folder first, then drop the saved file.");
 
         rows("menu:Quit click:Command4 call:Image9 call:close", "requests", "end");
         rows("menu:Minimize key:Ctrl+T call:Image8", "window", "minimized");
@@ -196,10 +207,10 @@ private:
 };
 
 // An entry is "menu:Name" (the action), "key:Ctrl+X" (its shortcut, typed in the
-// installer's path box, whose own keys must not win), "click:Name", "row:List:N",
-// "type:text" (into the search box, after a click; "_" for a blank), "focus:Name" (by the
-// keyboard), "about:Name" or "feedback:Name" (a click, or a key, in that window once it is active)
-// or "call:Name" for what no user can click.
+// installer's path box, whose own keys must not win), "click:Name", "drop:Name" (the
+// font file, or "drop:Name:url|url"), "row:List:N", "type:text" (into the search box, after a
+// click; "_" for a blank), "focus:Name" (by the keyboard), "about:Name" or "feedback:Name" (a
+// click, or a key, in that window once it is active) or "call:Name" for what no user can click.
 void TestMainForm::run(const QString &entry)
 {
     MainForm *main = m_app->main.get();
@@ -216,6 +227,27 @@ void TestMainForm::run(const QString &entry)
         if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
             widget = area->viewport();
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
+    } else if (kind == QLatin1String("drop")) {
+        // As a file manager drops files, Shift held for a move: their addresses, and
+        // the first one's as text.
+        const QString listed = entry.section(u':', 2).replace("$DATA", m_app->data.path());
+        QList<QUrl> urls;
+        for (const QString &url :
+             (listed.isEmpty() ? m_app->data.filePath("Example.otf") : listed).split(u'|'))
+            urls << QUrl::fromUserInput(url);
+        QMimeData data;
+        data.setUrls(urls);
+        data.setText(urls.first().toString());
+        if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
+            widget = area->viewport();
+        QDragEnterEvent enter({3, 3}, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                              Qt::ShiftModifier);
+        QDropEvent drop({3, 3}, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                        Qt::ShiftModifier);
+        QApplication::sendEvent(widget, &enter);
+        QApplication::sendEvent(widget, &drop);
+        // A move would let the file manager delete the file.
+        QCOMPARE(drop.dropAction(), Qt::CopyAction);
     } else if (kind == QLatin1String("row")) {
         auto *list = qobject_cast<QAbstractItemView *>(widget);
         const QModelIndex index = list->model()->index(entry.section(u':', 2).toInt(), 0);

@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
@@ -119,6 +120,13 @@ bool MainForm::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusOut:
         if (watched == FontFind)
             return passTabFocusKeepingText(FontFind, static_cast<QFocusEvent *>(event));
+        break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        // A file dragged over a text box is one to install, never text to paste.
+        if (m_installer->takeDrop(static_cast<QDropEvent *>(event)))
+            return true;
         break;
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)

@@ -74,6 +74,12 @@ QString copyBytes(QFile &source, QFileDevice &target, const QString &destination
 
 } // namespace
 
+QString FontCopy::readFailure(const QString &source, const QString &error)
+{
+    return FontCopy::tr("\"%1\" could not be read (%2).")
+        .arg(QDir::toNativeSeparators(source), error);
+}
+
 QString FontCopy::writeFailure(const QString &destination, const QString &error)
 {
     return FontCopy::tr(
@@ -85,8 +91,7 @@ QString FontCopy::copy(const QString &sourcePath, QTemporaryFile &copy, const QS
 {
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly))
-        return FontCopy::tr("\"%1\" could not be read (%2).")
-            .arg(QDir::toNativeSeparators(sourcePath), source.errorString());
+        return readFailure(sourcePath, source.errorString());
     if (!copy.open())
         return writeFailure(destination, copy.errorString());
     // A temporary file is private to its owner; an installed font is read like any other.

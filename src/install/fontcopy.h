@@ -17,6 +17,8 @@ public:
     static QString copy(const QString &sourcePath, QTemporaryFile &copy,
                         const QString &destination);
 
+    // Why the file at source could not be opened or read, with the system's reason.
+    static QString readFailure(const QString &source, const QString &error);
     // Why destination could not be written, with the system's reason.
     static QString writeFailure(const QString &destination, const QString &error);
 };

@@ -8,6 +8,7 @@
 #include "toolkit/messagetitle.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
@@ -47,6 +48,7 @@ public:
 
 private:
     QString sourceProblem() const;
+    QString fontProblem() const;
     QString prepareFolder();
     bool mayReplace(Entry entry);
     bool place(QTemporaryFile &copy, bool replace);
@@ -65,6 +67,8 @@ private:
 bool Installation::run()
 {
     if (const QString problem = sourceProblem(); !problem.isEmpty())
+        return refuse(problem);
+    if (const QString problem = fontProblem(); !problem.isEmpty())
         return refuse(problem);
     if (const QString problem = prepareFolder(); !problem.isEmpty())
         return refuse(problem);
@@ -106,6 +110,33 @@ QString Installation::sourceProblem() const
     if (!m_source.isFile() || m_fileName.isEmpty())
         return FontInstaller::tr("\"%1\" is a folder or a device, not a font file.")
             .arg(QDir::toNativeSeparators(m_source.filePath()));
+    return {};
+}
+
+// The file is read as the desktop will read it before anything is written, so
+// that a file it would never list leaves the fonts folder as it was: a font the
+// desktop's settings hide would be promised after the restart and never come.
+QString Installation::fontProblem() const
+{
+    const QString path = m_source.filePath();
+    QFile file(path);
+    char first = 0;
+    if (!file.open(QIODevice::ReadOnly) || file.read(&first, 1) < 0)
+        return FontCopy::readFailure(path, file.errorString());
+    switch (m_platform.readFontFile(path)) {
+    case Platform::FontFile::NoFont:
+        return FontInstaller::tr(
+                   "No font was found in \"%1\". The file may be damaged or incomplete, or "
+                   "it may be no font file at all.")
+            .arg(QDir::toNativeSeparators(path));
+    case Platform::FontFile::Hidden:
+        return FontInstaller::tr(
+                   "Your desktop's font settings leave the fonts in \"%1\" out of every font "
+                   "list (as many desktops do with bitmap fonts), so they would never appear.")
+            .arg(QDir::toNativeSeparators(path));
+    case Platform::FontFile::Listed:
+        break;
+    }
     return {};
 }
 
@@ -196,9 +227,19 @@ bool Installation::refuse(const QString &reason)
 
 QStringList FontInstaller::fontFileFilters()
 {
-    // Qt's file dialog matches patterns without regard to case, so a mixed-case
-    // extension such as ".Ttf" is offered as a font file too.
-    return {FontInstaller::tr("All Font Files (*.TTF *.PFM *.OTF *.ttf *.pfm *.otf)"),
+    // Every kind of file the system's font reading opens. A .pfm or .afm holds only
+    // the metrics of a font kept in another file.
+    const QString kinds = QStringLiteral("ttf ttc otf otc woff woff2 otb cff pfa pfb t1 t42 pfr "
+                                         "fon fnt pcf pcf.gz bdf");
+    // Each letter in either case (".Ttf" too), as not every file dialog ignores case.
+    QStringList patterns;
+    for (const QString &kind : kinds.split(u' ')) {
+        QString pattern = QStringLiteral("*.");
+        for (const QChar c : kind)
+            pattern += c.isLetter() ? QString(u'[') + c + c.toUpper() + u']' : QString(c);
+        patterns << pattern;
+    }
+    return {FontInstaller::tr("All Font Files") + QStringLiteral(" (%1)").arg(patterns.join(u' ')),
             FontInstaller::tr("All Files *.* (*)")};
 }
 

@@ -15,7 +15,8 @@ public:
     static QStringList fontFileFilters();
 
     // Copies the file at fontPath into the user's fonts folder under its own name and
-    // tells the user how it went. Only the fonts folder is written: an entry there of
+    // tells the user how it went. A file in which the desktop would list no font is
+    // refused before anything is written. Only the fonts folder is written: an entry there of
     // the same name, a link included, is replaced itself and only after the user said
     // yes, even when it appeared while the copy ran. The fonts folder opens only after
     // a copy that succeeded. Returns true when the font is in the fonts folder afterwards.

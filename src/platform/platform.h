@@ -46,6 +46,13 @@ public:
     // True when another copy of the program already runs for this user.
     virtual bool anotherInstanceRunning() = 0;
 
+    // What the system's font reading finds in a file: no face at all, only faces
+    // that the user's font settings leave out of every font list (bitmap fonts,
+    // on many desktops), or faces that the font list will show once installed.
+    enum class FontFile { NoFont, Hidden, Listed };
+    // Reads the file at path as an installed font would be read, without installing it.
+    virtual FontFile readFontFile(const QString &path) = 0;
+
     // The folder under which the user's fonts folder lies, without a trailing
     // separator; empty when it cannot be determined.
     virtual QString windowsFolder() = 0;

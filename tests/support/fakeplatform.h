@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/linux/fileplacing.h"
+#include "platform/linux/fontfilereading.h"
 #include "platform/platform.h"
 
 #include <QList>
@@ -33,6 +34,8 @@ public:
     QStringList charMap{QStringLiteral("/usr/bin/gucharmap")};
     QStringList regional{QStringLiteral("/usr/bin/gnome-control-center"), QStringLiteral("region")};
     QString nextFileName;
+    // What reading any file as a font finds; unset, the system's real reading.
+    std::optional<FontFile> fontFile = FontFile::Listed;
     // Called before a copied file takes its name; a test can race the installer.
     std::function<void(const QString &destination)> beforePlacing;
     std::optional<QColor> nextColor;
@@ -78,6 +81,10 @@ public:
     void loadFamily(const QString &) override {}
     void loadCharacters(const QString &) override {}
     bool anotherInstanceRunning() override { return otherInstance; }
+    FontFile readFontFile(const QString &path) override
+    {
+        return fontFile ? *fontFile : FontFileReading::read(path);
+    }
     QString windowsFolder() override { return windows; }
     QString fontsFolderName() override { return QStringLiteral("fonts"); }
     QString programFolder() override { return program; }

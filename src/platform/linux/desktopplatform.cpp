@@ -4,6 +4,7 @@
 
 #include "platform/linux/fileplacing.h"
 #include "platform/linux/fontcatalog.h"
+#include "platform/linux/fontfilereading.h"
 #include "platform/linux/userfolders.h"
 
 #include <QColorDialog>
@@ -82,6 +83,11 @@ void DesktopPlatform::loadCharacters(const QString &text)
 bool DesktopPlatform::anotherInstanceRunning()
 {
     return m_instanceLock.heldElsewhere();
+}
+
+Platform::FontFile DesktopPlatform::readFontFile(const QString &path)
+{
+    return FontFileReading::read(path);
 }
 
 QString DesktopPlatform::windowsFolder()

@@ -23,6 +23,7 @@ public:
     void loadCharacters(const QString &text) override;
     void setFontsChangedHandler(std::function<void()> handler) override;
     bool anotherInstanceRunning() override;
+    FontFile readFontFile(const QString &path) override;
     QString windowsFolder() override;
     QString fontsFolderName() override;
     QString programFolder() override;

@@ -3,6 +3,7 @@
 #include "fontcatalog.h"
 
 #include "bitmapstrikes.h"
+#include "facegroups.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -19,8 +20,12 @@ constexpr int PreviewedFamilies = 8;
 // few hundred its own fallback lists start to cost again.
 constexpr int MostKeptFaces = 200;
 
+// The group a face is shown in; a variable font's whole design space, which
+// is no group's own, under its first family.
 QString familyOf(FcPattern *pattern)
 {
+    if (QString group = faceGroupOf(pattern).name; !group.isEmpty())
+        return group;
     FcChar8 *family = nullptr;
     if (FcPatternGetString(pattern, FC_FAMILY, 0, &family) != FcResultMatch || !family)
         return {};
@@ -109,6 +114,8 @@ FontCatalog::~FontCatalog()
         for (FcPattern *pattern : faces)
             FcPatternDestroy(pattern);
     }
+    for (FcPattern *pattern : std::as_const(m_asShown))
+        FcPatternDestroy(pattern);
     if (m_sorted)
         FcFontSetDestroy(m_sorted);
     if (m_keptCharacters)
@@ -131,15 +138,18 @@ void FontCatalog::indexCollection()
         m_faces.reserve(m_faces.size() + set->nfont);
         m_families.reserve(m_families.size() + set->nfont);
         for (int i = 0; i < set->nfont; ++i) {
-            // A face with several (localised) family names is listed under its
-            // first, the family; Qt previews it under that name too.
-            const QString family = familyOf(set->fonts[i]);
-            if (family.isEmpty())
+            const FaceGroup group = faceGroupOf(set->fonts[i], true);
+            if (group.name.isEmpty())
                 continue;
-            Faces &faces = m_faces[family];
+            Faces &faces = m_faces[group.name];
             if (faces.isEmpty())
-                m_families.append(family);
+                m_families.append(group.name);
             faces.append(set->fonts[i]);
+            for (const QString &name : group.otherNames) {
+                QStringList &others = m_otherNames[group.name];
+                if (!others.contains(name))
+                    others.append(name);
+            }
         }
     }
 }
@@ -391,7 +401,9 @@ void FontCatalog::fillShownSet()
     FcFontSet *shown = FcConfigGetFonts(m_shown, FcSetApplication);
     if (!shown)
         return;
-    const auto add = [shown](FcPattern *pattern) {
+    QHash<FcPattern *, FcPattern *> asShown;
+    const auto add = [&](FcPattern *face) {
+        FcPattern *pattern = this->asShown(face, asShown);
         FcPatternReference(pattern);
         if (!FcFontSetAdd(shown, pattern))
             FcPatternDestroy(pattern);
@@ -402,4 +414,28 @@ void FontCatalog::fillShownSet()
         for (FcPattern *pattern : m_faces.value(family))
             add(pattern);
     }
+    // Faces no longer shown let go of their copies.
+    for (FcPattern *pattern : std::as_const(m_asShown))
+        FcPatternDestroy(pattern);
+    m_asShown = std::move(asShown);
+}
+
+// fontconfig lists a face under all its family names, and Qt files it under
+// each: under the typographic family too, where "DejaVu Sans" would hold its
+// Light and Condensed faces beside the Book, and its Regular could be drawn
+// with any of them. The copy Qt is shown has the group's name alone.
+FcPattern *FontCatalog::asShown(FcPattern *face, QHash<FcPattern *, FcPattern *> &shown)
+{
+    if (FcPattern *copy = shown.value(face))
+        return copy;
+    FcPattern *copy = m_asShown.take(face);
+    if (!copy) {
+        copy = FcPatternDuplicate(face);
+        const QByteArray name = familyOf(face).toUtf8();
+        FcPatternDel(copy, FC_FAMILY);
+        FcPatternDel(copy, FC_FAMILYLANG);
+        FcPatternAddString(copy, FC_FAMILY, reinterpret_cast<const FcChar8 *>(name.constData()));
+    }
+    shown.insert(face, copy);
+    return copy;
 }

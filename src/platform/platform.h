@@ -22,6 +22,12 @@ public:
     // Read by index so the caller can yield to the event loop between names.
     virtual int fontCount() = 0;
     virtual QString fontName(int index) = 0;
+    // The same font's names in other languages, which find it too.
+    virtual QStringList fontOtherNames(int index)
+    {
+        Q_UNUSED(index);
+        return {};
+    }
 
     // The installed family the system would use for a face name the layout asks
     // for. Qt must never be handed a family that is not installed: its fallback

@@ -401,9 +401,9 @@ void FontCatalog::fillShownSet()
     FcFontSet *shown = FcConfigGetFonts(m_shown, FcSetApplication);
     if (!shown)
         return;
-    QHash<FcPattern *, FcPattern *> asShown;
+    QHash<FcPattern *, FcPattern *> copies;
     const auto add = [&](FcPattern *face) {
-        FcPattern *pattern = this->asShown(face, asShown);
+        FcPattern *pattern = asShown(face, copies);
         FcPatternReference(pattern);
         if (!FcFontSetAdd(shown, pattern))
             FcPatternDestroy(pattern);
@@ -417,13 +417,14 @@ void FontCatalog::fillShownSet()
     // Faces no longer shown let go of their copies.
     for (FcPattern *pattern : std::as_const(m_asShown))
         FcPatternDestroy(pattern);
-    m_asShown = std::move(asShown);
+    m_asShown = std::move(copies);
 }
 
-// fontconfig lists a face under all its family names, and Qt files it under
-// each: under the typographic family too, where "DejaVu Sans" would hold its
-// Light and Condensed faces beside the Book, and its Regular could be drawn
-// with any of them. The copy Qt is shown has the group's name alone.
+// Qt files a face under its first family, the typographic one, and takes the
+// others for aliases of it (or, where the style names differ, for families of
+// their own): "DejaVu Sans Light" would draw DejaVu Sans' Book, and "DejaVu
+// Sans" would hold its Light and Condensed faces beside the Book. The copy Qt
+// is shown has the group's name alone.
 FcPattern *FontCatalog::asShown(FcPattern *face, QHash<FcPattern *, FcPattern *> &shown)
 {
     if (FcPattern *copy = shown.value(face))

@@ -2,50 +2,65 @@
 // SPDX-License-Identifier: MIT
 #include "facegroups.h"
 
+#include <QVarLengthArray>
+
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
 namespace {
 
-const char *stringOf(FcPattern *face, const char *object, int at)
-{
-    FcChar8 *value = nullptr;
-    if (FcPatternGetString(face, object, at, &value) != FcResultMatch || !value)
-        return nullptr;
-    return reinterpret_cast<const char *>(value);
-}
+// A face's family names with their languages, read once. A family value whose
+// language fontconfig does not know (one a rule added) belongs to no language
+// and so names no group.
+struct Families {
+    QVarLengthArray<const char *, 4> names;
+    QVarLengthArray<const char *, 4> languages;
 
-// A family value whose language fontconfig does not know (one a rule added)
-// belongs to no language and so names no group.
-const char *languageOf(FcPattern *face, int at)
-{
-    const char *language = stringOf(face, FC_FAMILYLANG, at);
-    return language ? language : "";
-}
+    explicit Families(FcPattern *face)
+    {
+        FcPatternIter at;
+        FcValue value;
+        if (FcPatternFindIter(face, &at, FC_FAMILY)) {
+            for (int i = 0; FcPatternIterGetValue(face, &at, i, &value, nullptr) == FcResultMatch;
+                 ++i)
+                names.append(value.type == FcTypeString ? reinterpret_cast<const char *>(value.u.s)
+                                                        : "");
+        }
+        languages.resize(names.size());
+        std::fill(languages.begin(), languages.end(), "");
+        // One name is the group's whatever its language.
+        if (names.size() > 1) {
+            if (FcPatternFindIter(face, &at, FC_FAMILYLANG)) {
+                for (int i = 0; i < names.size() && FcPatternIterGetValue(face, &at, i, &value,
+                                                                          nullptr) == FcResultMatch;
+                     ++i) {
+                    if (value.type == FcTypeString)
+                        languages[i] = reinterpret_cast<const char *>(value.u.s);
+                }
+            }
+        }
+    }
+};
 
 bool isEnglish(const char *language)
 {
     return std::strcmp(language, "en") == 0 || std::strncmp(language, "en-", 3) == 0;
 }
 
-bool sameLanguage(const char *a, const char *b)
-{
-    return std::strcmp(a, b) == 0;
-}
-
 // The group's name in one language. fontconfig lists a face's families by
 // name ID (the typographic family before the one of the style group), so
 // within a language the group's own is the last; a named instance is named
 // from the typographic family, the first.
-QString nameIn(FcPattern *face, int families, const char *language,
+QString nameIn(const Families &families, const char *language,
                const std::optional<QString> &instance)
 {
-    int first = -1;
-    int last = -1;
-    for (int at = 0; at < families; ++at) {
-        if (sameLanguage(languageOf(face, at), language)) {
+    qsizetype first = -1;
+    qsizetype last = -1;
+    for (qsizetype at = 0; at < families.names.size(); ++at) {
+        if (std::strcmp(families.languages[at], language) == 0) {
             if (first < 0)
                 first = at;
             last = at;
@@ -54,8 +69,8 @@ QString nameIn(FcPattern *face, int families, const char *language,
     if (first < 0)
         return {};
     if (!instance)
-        return QString::fromUtf8(stringOf(face, FC_FAMILY, last));
-    const QString family = QString::fromUtf8(stringOf(face, FC_FAMILY, first));
+        return QString::fromUtf8(families.names[last]);
+    const QString family = QString::fromUtf8(families.names[first]);
     return instance->isEmpty() ? family : family + u' ' + *instance;
 }
 
@@ -66,8 +81,10 @@ std::optional<QString> instanceOf(FcPattern *face)
     int index = 0;
     if (FcPatternGetInteger(face, FC_INDEX, 0, &index) != FcResultMatch || (index >> 16) == 0)
         return std::nullopt;
-    const char *style = stringOf(face, FC_STYLE, 0);
-    return instanceGroupSuffix(QString::fromUtf8(style ? style : ""));
+    FcChar8 *style = nullptr;
+    FcPatternGetString(face, FC_STYLE, 0, &style);
+    return instanceGroupSuffix(
+        QString::fromUtf8(style ? reinterpret_cast<const char *>(style) : ""));
 }
 
 } // namespace
@@ -96,25 +113,22 @@ FaceGroup faceGroupOf(FcPattern *face, bool withOtherNames)
     FcBool variable = FcFalse;
     if (FcPatternGetBool(face, FC_VARIABLE, 0, &variable) == FcResultMatch && variable)
         return {};
-    int families = 0;
-    while (stringOf(face, FC_FAMILY, families))
-        ++families;
-    if (families == 0)
+    const Families families(face);
+    if (families.names.isEmpty())
         return {};
-    const char *language = languageOf(face, 0);
-    for (int at = 0; at < families && !isEnglish(language); ++at) {
-        if (isEnglish(languageOf(face, at)))
-            language = languageOf(face, at);
+    const char *language = families.languages[0];
+    for (qsizetype at = 0; at < families.names.size() && !isEnglish(language); ++at) {
+        if (isEnglish(families.languages[at]))
+            language = families.languages[at];
     }
     const std::optional<QString> instance = instanceOf(face);
-    FaceGroup group{nameIn(face, families, language, instance), {}};
+    FaceGroup group{nameIn(families, language, instance), {}};
     if (!withOtherNames)
         return group;
-    for (int at = 0; at < families; ++at) {
-        const char *other = languageOf(face, at);
-        if (sameLanguage(other, language) || !*other)
+    for (const char *other : families.languages) {
+        if (std::strcmp(other, language) == 0 || !*other)
             continue;
-        const QString name = nameIn(face, families, other, instance);
+        const QString name = nameIn(families, other, instance);
         if (name != group.name && !group.otherNames.contains(name))
             group.otherNames.append(name);
     }

@@ -38,8 +38,9 @@ private:
     QStringList m_names;
     QString m_foldedNames;
     // The names and the other names folded for case (in m_foldedNames) in
-    // code-unit order, where all that begin with a text stand together; in the list's own order
-    // they need not (an accent or a hyphen counts less than a letter there)...
+    // code-unit order, where all that begin with a text stand together; in the
+    // list's own order they need not (an accent or a hyphen counts less than a
+    // letter there)...
     std::vector<QStringView> m_folded;
     // ...so their least row is looked up in a tree over m_folded kept in one
     // array: m_leastRow[n + i] is the row of m_folded[i], and m_leastRow[i] the

@@ -74,21 +74,9 @@ QString nameIn(const Families &families, const char *language,
     return instance->isEmpty() ? family : family + u' ' + *instance;
 }
 
-// What a named instance of a variable font adds to its family's name; none for
-// any other face.
-std::optional<QString> instanceOf(FcPattern *face)
-{
-    int index = 0;
-    if (FcPatternGetInteger(face, FC_INDEX, 0, &index) != FcResultMatch || (index >> 16) == 0)
-        return std::nullopt;
-    FcChar8 *style = nullptr;
-    FcPatternGetString(face, FC_STYLE, 0, &style);
-    return instanceGroupSuffix(
-        QString::fromUtf8(style ? reinterpret_cast<const char *>(style) : ""));
-}
-
-} // namespace
-
+// What a named instance's style adds to its family's name: the style without
+// the words that choose among the four basic styles ("Semi Bold Italic" gives
+// "Semi Bold", "Bold Italic" nothing).
 QString instanceGroupSuffix(const QString &style)
 {
     static const QStringList Basic{QStringLiteral("Regular"), QStringLiteral("Italic"),
@@ -107,6 +95,21 @@ QString instanceGroupSuffix(const QString &style)
     }
     return kept.join(u' ');
 }
+
+// What a named instance of a variable font adds to its family's name; none for
+// any other face.
+std::optional<QString> instanceOf(FcPattern *face)
+{
+    int index = 0;
+    if (FcPatternGetInteger(face, FC_INDEX, 0, &index) != FcResultMatch || (index >> 16) == 0)
+        return std::nullopt;
+    FcChar8 *style = nullptr;
+    FcPatternGetString(face, FC_STYLE, 0, &style);
+    return instanceGroupSuffix(
+        QString::fromUtf8(style ? reinterpret_cast<const char *>(style) : ""));
+}
+
+} // namespace
 
 FaceGroup faceGroupOf(FcPattern *face, bool withOtherNames)
 {

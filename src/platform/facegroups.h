@@ -24,8 +24,3 @@ struct FaceGroup {
 };
 
 FaceGroup faceGroupOf(_FcPattern *face, bool withOtherNames = false);
-
-// What a named instance's style adds to its family's name: the style without
-// the words that choose among the four basic styles ("Semi Bold Italic" gives
-// "Semi Bold", "Bold Italic" nothing).
-QString instanceGroupSuffix(const QString &style);

@@ -36,15 +36,21 @@ public:
     void endProgram() override {}
 };
 
-void skipWithout(const QStringList &packages)
+QString lacking(const QStringList &packages)
 {
     for (const QString &package : packages) {
         if (missingPackages.contains(package))
-            QSKIP(qPrintable(package + QStringLiteral(" is not installed")));
+            return package + QStringLiteral(" is not installed");
     }
+    return {};
 }
 
 } // namespace
+
+// QSKIP ends the test function it stands in, so it cannot stand in a helper.
+#define SKIP_WITHOUT(...)                                                                          \
+    if (const QString why = lacking({__VA_ARGS__}); !why.isEmpty())                                \
+    QSKIP(qPrintable(why))
 
 class TestRealFonts : public QObject {
     Q_OBJECT
@@ -72,11 +78,11 @@ private slots:
 
     void everyStyleGroupIsListedOnce()
     {
-        skipWithout({"fonts-dejavu-core", "fonts-dejavu-extra"});
+        SKIP_WITHOUT("fonts-dejavu-core", "fonts-dejavu-extra");
         QCOMPARE(listed("DejaVu").join(u'|'),
                  "DejaVu Math TeX Gyre|DejaVu Sans|DejaVu Sans Condensed|DejaVu Sans "
                  "Light|DejaVu Sans Mono|DejaVu Serif|DejaVu Serif Condensed");
-        skipWithout({"fonts-inter-variable"});
+        SKIP_WITHOUT("fonts-inter-variable");
         QCOMPARE(listed("Inter ").join(u'|'),
                  "Inter Black|Inter Display|Inter Display Black|Inter Display Extra Bold|"
                  "Inter Display Extra Light|Inter Display Light|Inter Display Medium|"
@@ -112,8 +118,7 @@ private slots:
     {
         QFETCH(QString, entry);
         QFETCH(QString, boxes);
-        skipWithout(entry.startsWith(u"Inter") ? QStringList{"fonts-inter-variable"}
-                                               : QStringList{"fonts-dejavu-extra"});
+        SKIP_WITHOUT(entry.startsWith(u"Inter") ? "fonts-inter-variable" : "fonts-dejavu-extra");
         named<QLineEdit>(main.get(), "FontFind")->setText(entry);
         QCOMPARE(main->selectedFont(), entry);
         named<QCheckBox>(main.get(), "Bold")->setChecked(boxes.contains(u'B'));
@@ -151,7 +156,7 @@ private slots:
     void namesInOtherLanguagesFindTheFamily()
     {
         QFETCH(QString, package);
-        skipWithout({package});
+        SKIP_WITHOUT(package);
         named<QLineEdit>(main.get(), "FontFind")
             ->setText(QString::fromUtf8(QTest::currentDataTag()));
         QTEST(main->selectedFont(), "selected");

@@ -137,20 +137,34 @@ void FontCatalog::indexCollection()
             continue;
         m_faces.reserve(m_faces.size() + set->nfont);
         m_families.reserve(m_families.size() + set->nfont);
+        // The faces of a group mostly come one after another: the last group
+        // is asked first, which spares most lookups in a hash of many names.
+        // Its entry stays where it is until the next one is added.
+        Faces *faces = nullptr;
+        QString last;
         for (int i = 0; i < set->nfont; ++i) {
             const FaceGroup group = faceGroupOf(set->fonts[i], true);
             if (group.name.isEmpty())
                 continue;
-            Faces &faces = m_faces[group.name];
-            if (faces.isEmpty())
-                m_families.append(group.name);
-            faces.append(set->fonts[i]);
-            for (const QString &name : group.otherNames) {
-                QStringList &others = m_otherNames[group.name];
-                if (!others.contains(name))
-                    others.append(name);
+            if (!faces || group.name != last) {
+                faces = &m_faces[group.name];
+                if (faces->isEmpty())
+                    m_families.append(group.name);
+                last = group.name;
             }
+            faces->append(set->fonts[i]);
+            if (!group.otherNames.isEmpty())
+                addOtherNames(group);
         }
+    }
+}
+
+void FontCatalog::addOtherNames(const FaceGroup &group)
+{
+    QStringList &others = m_otherNames[group.name];
+    for (const QString &name : group.otherNames) {
+        if (!others.contains(name))
+            others.append(name);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <memory>
 
 class QThread;
+struct FaceGroup;
 struct _FcCharSet;
 struct _FcConfig;
 struct _FcFontSet;
@@ -68,6 +69,7 @@ private:
     using Faces = QList<_FcPattern *>;
 
     void indexCollection();
+    void addOtherNames(const FaceGroup &group);
     void prepareShownConfig(const QByteArray &ownRules);
     // Returns the rules the shown configuration needs to draw the file's faces.
     QByteArray addPrivateFont(const QString &file);

@@ -110,6 +110,9 @@ private slots:
         row("DejaVu Sans Condensed", "", "Condensed", "DejaVuSansCondensed.ttf");
         row("DejaVu Sans Condensed", "B", "Condensed Bold", "DejaVuSansCondensed-Bold.ttf");
         row("DejaVu Serif Condensed", "I", "Condensed Italic", "DejaVuSerifCondensed-Italic.ttf");
+        row("DejaVu Serif", "", "Book", "DejaVuSerif.ttf");
+        row("DejaVu Sans Mono", "", "Book", "DejaVuSansMono.ttf");
+        row("DejaVu Math TeX Gyre", "", "Regular", "DejaVuMathTeXGyre.ttf");
         row("Inter", "B", "Bold", "");
         row("Inter Thin", "I", "Thin Italic", "");
         row("Inter Semi Bold", "", "Semi Bold", "");

@@ -12,6 +12,8 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <bitset>
+
 namespace {
 
 // Previewed families shown to Qt at a time, beside the windows' own fonts.
@@ -332,8 +334,21 @@ void FontCatalog::showPreferred(bool textsChanged)
 void FontCatalog::loadCharacters(const QString &text)
 {
     FcCharSet *wanted = nullptr;
-    const QList<uint> characters = text.toUcs4();
-    for (const char32_t character : characters) {
+    // The names of a whole collection come here at once, millions of
+    // characters of a few hundred kinds: each kind is looked at once.
+    std::bitset<0x10000> seen;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        char32_t character = text[at].unicode();
+        if (QChar::isHighSurrogate(character) && at + 1 < text.size() &&
+            text[at + 1].isLowSurrogate()) {
+            ++at;
+            character = QChar::surrogateToUcs4(char16_t(character), text[at].unicode());
+        }
+        if (character < seen.size()) {
+            if (seen.test(character))
+                continue;
+            seen.set(character);
+        }
         if (drawsNothing(character) || FcCharSetHasChar(m_keptCharacters, character) ||
             m_undrawable.contains(character))
             continue;

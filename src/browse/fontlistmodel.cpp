@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <climits>
 #include <numeric>
-#include <thread>
 
 QString fontSearchKey(const QString &name)
 {
@@ -35,36 +34,16 @@ QString withoutHyphens(const QString &name)
     return kept.remove(u'-').remove(u'\'');
 }
 
-// The keys of names[from] to names[to - 1].
-std::vector<QCollatorSortKey> sortKeys(const QStringList &names, qsizetype from, qsizetype to,
-                                       const QLocale &collation)
-{
-    const QCollator collator = listCollator(collation);
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(size_t(to - from));
-    for (qsizetype at = from; at < to; ++at)
-        keys.push_back(collator.sortKey(withoutHyphens(names[at])));
-    return keys;
-}
-
 std::vector<int> collatedOrder(const QStringList &names, const QLocale &collation)
 {
     // One key a name, compared as bytes: collating pairs of names while sorting
     // would cost many times as much. The keys stay where they were made and
     // only their numbers are sorted, so freeing them walks memory in order.
-    // Making them is most of the work: over a long list a second processor
-    // makes the second half meanwhile, each half with a collator of its own.
-    constexpr qsizetype ShareFrom = 8192;
-    const qsizetype half = names.size() >= ShareFrom ? names.size() / 2 : names.size();
-    std::vector<QCollatorSortKey> secondHalf;
-    std::thread second;
-    if (half < names.size())
-        second = std::thread([&] { secondHalf = sortKeys(names, half, names.size(), collation); });
-    std::vector<QCollatorSortKey> keys = sortKeys(names, 0, half, collation);
-    if (second.joinable()) {
-        second.join();
-        keys.insert(keys.end(), secondHalf.begin(), secondHalf.end());
-    }
+    const QCollator collator = listCollator(collation);
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(size_t(names.size()));
+    for (const QString &name : names)
+        keys.push_back(collator.sortKey(withoutHyphens(name)));
     std::vector<int> order(keys.size());
     std::iota(order.begin(), order.end(), 0);
     // Names the collation cannot tell apart keep a fixed order between them, so

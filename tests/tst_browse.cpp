@@ -118,6 +118,19 @@ private slots:
         QTEST(model.findPrefix(text), "row");
     }
 
+    void otherNamesFindTheirEntry()
+    {
+        // The Greek names are not shown and sort apart from the Latin ones; each
+        // finds its own entry, the first in the list's order where several do.
+        FontListModel model{QLocale(QStringLiteral("en_US"))};
+        model.setNames({"Zeta Sans", "Beta", "Alpha"}, {{"Ζήτα"}, {}, {"Άλφα", "Ζ"}});
+        QCOMPARE(model.name(2), QStringLiteral("Zeta Sans"));
+        QCOMPARE(model.findPrefix(QStringLiteral("ζή")), 2);
+        QCOMPARE(model.findPrefix(QStringLiteral("ΆΛ")), 0);
+        QCOMPARE(model.findPrefix(QStringLiteral("ζ")), 0);
+        QCOMPARE(model.findPrefix(QStringLiteral("ω")), -1);
+    }
+
     void searchSelectsAndThePreviewFollows()
     {
         // What the search selects is shown in the preview; finding nothing keeps Batang.

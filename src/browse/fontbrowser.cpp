@@ -42,10 +42,15 @@ void FontBrowser::readInstalledFonts()
     const int count = m_platform.fontCount();
     QStringList names;
     names.reserve(count);
+    QList<QStringList> otherNames;
     QElapsedTimer sinceYield;
     sinceYield.start();
     for (int i = 0; i < count; ++i) {
         names.append(m_platform.fontName(i));
+        if (QStringList others = m_platform.fontOtherNames(i); !others.isEmpty()) {
+            otherNames.resize(i);
+            otherNames.append(std::move(others));
+        }
         if (sinceYield.elapsed() >= 10) {
             QCoreApplication::processEvents();
             sinceYield.restart();
@@ -53,7 +58,7 @@ void FontBrowser::readInstalledFonts()
     }
     QCoreApplication::processEvents();
     m_platform.loadCharacters(names.join(QString()));
-    m_model->setNames(std::move(names));
+    m_model->setNames(std::move(names), otherNames);
 }
 
 void FontBrowser::selectFirst()

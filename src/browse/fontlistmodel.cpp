@@ -125,28 +125,38 @@ FontListModel::FontListModel(const QLocale &collation, QObject *parent)
 {
 }
 
-void FontListModel::setNames(QStringList names)
+void FontListModel::setNames(QStringList names, const QList<QStringList> &otherNames)
 {
     QStringList sorted;
     sorted.reserve(names.size());
-    for (const int index : collatedOrder(names, m_collation))
+    QStringList others;
+    std::vector<int> otherRows;
+    for (const int index : collatedOrder(names, m_collation)) {
+        for (const QString &other : otherNames.value(index)) {
+            others.append(other);
+            otherRows.push_back(int(sorted.size()));
+        }
         sorted.append(std::move(names[index]));
+    }
     beginResetModel();
     m_names = std::move(sorted);
-    indexForSearch();
+    indexForSearch(others, otherRows);
     endResetModel();
 }
 
-void FontListModel::indexForSearch()
+// Each name, and each other name, is a key that finds its row.
+void FontListModel::indexForSearch(const QStringList &otherNames, const std::vector<int> &otherRows)
 {
     std::vector<qsizetype> starts;
-    m_foldedNames = foldedTogether(m_names, starts);
+    m_foldedNames = foldedTogether(otherNames.isEmpty() ? m_names : m_names + otherNames, starts);
     std::vector<Folded> folded;
-    folded.reserve(size_t(m_names.size()));
-    for (int row = 0; row < int(m_names.size()); ++row) {
+    const int keys = int(starts.size()) - 1;
+    folded.reserve(size_t(keys));
+    for (int at = 0; at < keys; ++at) {
         const QStringView key =
             QStringView(m_foldedNames)
-                .sliced(starts[size_t(row)], starts[size_t(row) + 1] - starts[size_t(row)]);
+                .sliced(starts[size_t(at)], starts[size_t(at) + 1] - starts[size_t(at)]);
+        const int row = at < m_names.size() ? at : otherRows[size_t(at - m_names.size())];
         folded.push_back({headOf(key), key, row});
     }
     std::sort(folded.begin(), folded.end(), foldedLess);

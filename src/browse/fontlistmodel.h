@@ -18,7 +18,9 @@ public:
     explicit FontListModel(const QLocale &collation, QObject *parent = nullptr);
 
     // Replaces the entries; they are sorted here, whatever order they come in.
-    void setNames(QStringList names);
+    // otherNames[i], where there is one, holds more names that find names[i]
+    // (the same font's names in other languages); they are not shown.
+    void setNames(QStringList names, const QList<QStringList> &otherNames = {});
     QString name(int row) const { return m_names.value(row); }
 
     // Row of the first entry that begins with text, compared without regard to
@@ -29,15 +31,16 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
 private:
-    void indexForSearch();
+    void indexForSearch(const QStringList &otherNames, const std::vector<int> &otherRows);
     int leastRow(size_t from, size_t to) const;
 
     QLocale m_collation;
     QStringList m_names;
     QString m_foldedNames;
-    // The names folded for case (in m_foldedNames) in code-unit order, where all
-    // that begin with a text stand together; in the list's own order they need
-    // not (an accent or a hyphen counts less than a letter there)...
+    // The names and the other names folded for case (in m_foldedNames) in
+    // code-unit order, where all that begin with a text stand together; in the
+    // list's own order they need not (an accent or a hyphen counts less than a
+    // letter there)...
     std::vector<QStringView> m_folded;
     // ...so their least row is looked up in a tree over m_folded kept in one
     // array: m_leastRow[n + i] is the row of m_folded[i], and m_leastRow[i] the

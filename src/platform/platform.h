@@ -19,10 +19,18 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // Installed font families, exactly as the system reports them (unsorted).
-    // Read by index so the caller can yield to the event loop between names.
+    // Installed font families, exactly as the system reports them (unsorted):
+    // a family's Light or Condensed faces under their own name where the font
+    // names them apart ("DejaVu Sans Light"). Read by index so the caller can yield to the event
+    // loop between names.
     virtual int fontCount() = 0;
     virtual QString fontName(int index) = 0;
+    // The same font's names in other languages, which find it too.
+    virtual QStringList fontOtherNames(int index)
+    {
+        Q_UNUSED(index);
+        return {};
+    }
 
     // The installed family the system would use for a face name the layout asks
     // for. Qt must never be handed a family that is not installed: its fallback

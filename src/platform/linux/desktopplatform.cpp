@@ -65,6 +65,11 @@ QString DesktopPlatform::fontName(int index)
     return fonts().families().value(index);
 }
 
+QStringList DesktopPlatform::fontOtherNames(int index)
+{
+    return fonts().otherNames(fontName(index));
+}
+
 QString DesktopPlatform::resolveFamily(const QString &face)
 {
     return fonts().resolve(face);

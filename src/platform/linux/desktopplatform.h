@@ -18,6 +18,7 @@ public:
 
     int fontCount() override;
     QString fontName(int index) override;
+    QStringList fontOtherNames(int index) override;
     QString resolveFamily(const QString &face) override;
     void loadFamily(const QString &family) override;
     void loadCharacters(const QString &text) override;

@@ -3,6 +3,7 @@
 #include "fontcatalog.h"
 
 #include "bitmapstrikes.h"
+#include "facegroups.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -10,6 +11,8 @@
 #include <QThread>
 
 #include <fontconfig/fontconfig.h>
+
+#include <bitset>
 
 namespace {
 
@@ -19,8 +22,12 @@ constexpr int PreviewedFamilies = 8;
 // few hundred its own fallback lists start to cost again.
 constexpr int MostKeptFaces = 200;
 
+// The group a face is shown in; a variable font's whole design space, which
+// is no group's own, under its first family.
 QString familyOf(FcPattern *pattern)
 {
+    if (QString group = faceGroupOf(pattern).name; !group.isEmpty())
+        return group;
     FcChar8 *family = nullptr;
     if (FcPatternGetString(pattern, FC_FAMILY, 0, &family) != FcResultMatch || !family)
         return {};
@@ -104,6 +111,8 @@ FontCatalog::~FontCatalog()
         for (FcPattern *pattern : faces)
             FcPatternDestroy(pattern);
     }
+    for (FcPattern *pattern : std::as_const(m_asShown))
+        FcPatternDestroy(pattern);
     if (m_sorted)
         FcFontSetDestroy(m_sorted);
     if (m_keptCharacters)
@@ -125,17 +134,34 @@ void FontCatalog::indexCollection()
             continue;
         m_faces.reserve(m_faces.size() + set->nfont);
         m_families.reserve(m_families.size() + set->nfont);
+        // The faces of a group mostly come one after another: the last group
+        // is asked first, which spares most lookups in a hash of many names.
+        // Its entry stays where it is until the next one is added.
+        Faces *faces = nullptr;
+        QString last;
         for (int i = 0; i < set->nfont; ++i) {
-            // A face with several (localised) family names is listed under its
-            // first, the family; Qt previews it under that name too.
-            const QString family = familyOf(set->fonts[i]);
-            if (family.isEmpty())
+            const FaceGroup group = faceGroupOf(set->fonts[i], true);
+            if (group.name.isEmpty())
                 continue;
-            Faces &faces = m_faces[family];
-            if (faces.isEmpty())
-                m_families.append(family);
-            faces.append(set->fonts[i]);
+            if (!faces || group.name != last) {
+                faces = &m_faces[group.name];
+                if (faces->isEmpty())
+                    m_families.append(group.name);
+                last = group.name;
+            }
+            faces->append(set->fonts[i]);
+            if (!group.otherNames.isEmpty())
+                addOtherNames(group);
         }
+    }
+}
+
+void FontCatalog::addOtherNames(const FaceGroup &group)
+{
+    QStringList &others = m_otherNames[group.name];
+    for (const QString &name : group.otherNames) {
+        if (!others.contains(name))
+            others.append(name);
     }
 }
 
@@ -303,8 +329,21 @@ void FontCatalog::showPreferred(bool textsChanged)
 void FontCatalog::loadCharacters(const QString &text)
 {
     FcCharSet *wanted = nullptr;
-    const QList<uint> characters = text.toUcs4();
-    for (const char32_t character : characters) {
+    // The names of a whole collection come here at once, millions of
+    // characters of a few hundred kinds: each kind is looked at once.
+    std::bitset<0x10000> seen;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        char32_t character = text[at].unicode();
+        if (QChar::isHighSurrogate(character) && at + 1 < text.size() &&
+            text[at + 1].isLowSurrogate()) {
+            ++at;
+            character = QChar::surrogateToUcs4(char16_t(character), text[at].unicode());
+        }
+        if (character < seen.size()) {
+            if (seen.test(character))
+                continue;
+            seen.set(character);
+        }
         if (drawsNothing(character) || FcCharSetHasChar(m_keptCharacters, character) ||
             m_undrawable.contains(character))
             continue;
@@ -372,7 +411,9 @@ void FontCatalog::fillShownSet()
     FcFontSet *shown = FcConfigGetFonts(m_shown, FcSetApplication);
     if (!shown)
         return;
-    const auto add = [shown](FcPattern *pattern) {
+    QHash<FcPattern *, FcPattern *> copies;
+    const auto add = [&](FcPattern *face) {
+        FcPattern *pattern = asShown(face, copies);
         FcPatternReference(pattern);
         if (!FcFontSetAdd(shown, pattern))
             FcPatternDestroy(pattern);
@@ -383,4 +424,29 @@ void FontCatalog::fillShownSet()
         for (FcPattern *pattern : m_faces.value(family))
             add(pattern);
     }
+    // Faces no longer shown let go of their copies.
+    for (FcPattern *pattern : std::as_const(m_asShown))
+        FcPatternDestroy(pattern);
+    m_asShown = std::move(copies);
+}
+
+// Qt files a face under its first family, the typographic one, and takes the
+// others for aliases of it (or, where the style names differ, for families of
+// their own): "DejaVu Sans Light" would draw DejaVu Sans' Book, and "DejaVu
+// Sans" would hold its Light and Condensed faces beside the Book. The copy Qt
+// is shown has the group's name alone.
+FcPattern *FontCatalog::asShown(FcPattern *face, QHash<FcPattern *, FcPattern *> &shown)
+{
+    if (FcPattern *copy = shown.value(face))
+        return copy;
+    FcPattern *copy = m_asShown.take(face);
+    if (!copy) {
+        copy = FcPatternDuplicate(face);
+        const QByteArray name = familyOf(face).toUtf8();
+        FcPatternDel(copy, FC_FAMILY);
+        FcPatternDel(copy, FC_FAMILYLANG);
+        FcPatternAddString(copy, FC_FAMILY, reinterpret_cast<const FcChar8 *>(name.constData()));
+    }
+    shown.insert(face, copy);
+    return copy;
 }

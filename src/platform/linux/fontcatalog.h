@@ -12,6 +12,7 @@
 #include <memory>
 
 class QThread;
+struct FaceGroup;
 struct _FcCharSet;
 struct _FcConfig;
 struct _FcFontSet;
@@ -36,13 +37,16 @@ public:
     FontCatalog(const FontCatalog &) = delete;
     FontCatalog &operator=(const FontCatalog &) = delete;
 
-    // Every installed family, each exact name once, in no particular order.
+    // Every installed style group (see FaceGroup), each name once, in no
+    // particular order.
     const QStringList &families() const { return m_families; }
+    // A group's names in other languages.
+    QStringList otherNames(const QString &family) const { return m_otherNames.value(family); }
     // The family fontconfig draws a face name with ("Arial" may be drawn with
     // an installed metric-compatible family); it is shown to Qt.
     QString resolve(const QString &face);
-    // Shows an installed family to Qt before it is previewed. Only the latest
-    // few previewed families stay shown.
+    // Shows an installed group to Qt before it is previewed, under its name and
+    // with its own faces alone. Only the latest few previewed groups stay shown.
     void loadFamily(const QString &family);
     // Makes sure Qt can draw every character of text that some installed font
     // has: the first time a shown font lacks one, the fonts the system prefers
@@ -61,6 +65,7 @@ private:
     using Faces = QList<_FcPattern *>;
 
     void indexCollection();
+    void addOtherNames(const FaceGroup &group);
     void prepareShownConfig(const QByteArray &ownRules);
     // Returns the rules the shown configuration needs to draw the file's faces.
     QByteArray addPrivateFont(const QString &file);
@@ -74,11 +79,13 @@ private:
     void publish(bool textsChanged);
     void makeQtReadFontsAgain();
     void fillShownSet();
+    _FcPattern *asShown(_FcPattern *face, QHash<_FcPattern *, _FcPattern *> &shown);
 
     _FcConfig *m_all = nullptr;
     _FcConfig *m_shown = nullptr;
     QStringList m_families;
     QHash<QString, Faces> m_faces;
+    QHash<QString, QStringList> m_otherNames;
     QHash<QString, Faces> m_privateFaces;
     QHash<QString, QString> m_resolved;
 
@@ -98,5 +105,8 @@ private:
     QSet<char32_t> m_undrawable;
     // Previewed families, oldest first.
     QList<QString> m_previewed;
+    // Each shown face as Qt sees it: under its group's name alone, so that
+    // Qt's family of that name holds the group's faces and no others.
+    QHash<_FcPattern *, _FcPattern *> m_asShown;
     std::function<void()> m_fontsChanged;
 };

@@ -12,7 +12,9 @@ BUILD    ?= build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake make g++ pkg-config qt6-base-dev libfontconfig-dev libgl-dev fonts-dejavu-core \
             fonts-liberation2 fonts-wine fonts-urw-base35 qt6-gtk-platformtheme \
-            clang-format desktop-file-utils appstream xvfb xauth openbox xdotool
+            clang-format desktop-file-utils appstream libxcb1-dev qt6-wayland \
+            xvfb xauth x11-utils openbox xdotool dbus mutter kwin-x11 kwin-style-breeze xfwm4 \
+            sway wtype wl-clipboard jq fontconfig
 EXTRA_PACKAGES ?=
 BENCH_PACKAGES := xvfb python3 python3-xlib python3-fonttools time fontconfig \
                   fonts-dejavu-core

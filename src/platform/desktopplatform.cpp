@@ -5,6 +5,7 @@
 #include "platform/fileplacing.h"
 #include "platform/fontcatalog.h"
 #include "platform/userfolders.h"
+#include "platform/windowmanager.h"
 
 #include <QColorDialog>
 #include <QCoreApplication>
@@ -241,6 +242,16 @@ std::optional<QColor> DesktopPlatform::chooseColor(QWidget *parent, const QColor
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;
+}
+
+std::optional<QMargins> DesktopPlatform::windowFrame(QWindow *window)
+{
+    return WindowManager::expectedFrame(window);
+}
+
+void DesktopPlatform::minimizeWindow(QWindow *window)
+{
+    WindowManager::minimize(window);
 }
 
 void DesktopPlatform::endProgram()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QMargins>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,7 @@
 
 class QUrl;
 class QWidget;
+class QWindow;
 
 // Every system service the program touches goes through this interface, so the
 // windows can be driven in tests with a fake and nothing else reaches for the system.
@@ -86,6 +88,14 @@ public:
     virtual QString openFileName(QWidget *parent, const QStringList &filters) = 0;
     // No value when the user cancelled.
     virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
+
+    // The border and title bar the window manager will put around window, a
+    // top-level window created but not yet shown: none where nothing frames it,
+    // no value where the manager or compositor will not tell before the window
+    // is shown and so places it itself.
+    virtual std::optional<QMargins> windowFrame(QWindow *window) = 0;
+    // Minimizes window, also where it shows no minimize button.
+    virtual void minimizeWindow(QWindow *window) = 0;
 
     // Ends the process at once: no further handler runs, nothing is asked or saved.
     virtual void endProgram() = 0;

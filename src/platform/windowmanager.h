@@ -1,0 +1,23 @@
+// SPDX-FileCopyrightText: 2026 The Glyphory developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QMargins>
+
+#include <optional>
+
+class QWindow;
+
+// What the program needs from the window manager beyond what Qt asks of it.
+namespace WindowManager {
+
+// The border and title bar the manager will draw around window, a top-level
+// window created but not yet shown; none where no manager runs. No value where
+// the manager does not tell before the window is on the screen (KWin) and on
+// Wayland: they place the window themselves.
+std::optional<QMargins> expectedFrame(QWindow *window);
+
+// Minimizes window, also where it shows no minimize button.
+void minimize(QWindow *window);
+
+} // namespace WindowManager

@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QThread>
+#include <QTimer>
 #include <QWindow>
 
 #include <xcb/xcb.h>
@@ -23,6 +24,10 @@ using namespace std::chrono_literals;
 // How long a manager that takes requests for the frame may take to answer one.
 // One that answers does so at once; one that never does costs this only once.
 constexpr auto FrameAnswerTime = 500ms;
+// How many 50 ms turns a manager may take to minimize a window it was asked to.
+constexpr int ManagerTurns = 40;
+// WM_STATE of a minimized window.
+constexpr uint32_t IconicState = 3;
 
 // _MOTIF_WM_HINTS: flags, functions, decorations, input mode, status. A field
 // counts only where its flag is set; "all" turns the rest of a field into the
@@ -175,21 +180,36 @@ void minimize(QWindow *window)
     }
     // Qt leaves the minimize function out of the window's Motif hints when it
     // draws no minimize button, and some managers (GNOME's) then refuse the
-    // request. The function is allowed just while the request is made, so no
-    // manager adds a button or a menu item for it.
+    // request. The function is allowed only until the window is minimized (or
+    // the manager had its time), so no manager shows a button or menu item for it.
     const auto id = xcb_window_t(window->winId());
     const xcb_atom_t motif = x->atom("_MOTIF_WM_HINTS");
     const MotifHints hints = x->get(id, motif, motif, 5);
-    const bool restricted = hints.size() == 5 && (hints[Flags] & MotifFunctionsGiven) &&
-                            !(hints[Functions] & (MotifAll | MotifMinimize));
-    if (restricted) {
+    if (hints.size() == 5 && (hints[Flags] & MotifFunctionsGiven) &&
+        !(hints[Functions] & (MotifAll | MotifMinimize))) {
         MotifHints allowed = hints;
         allowed[Functions] |= MotifMinimize;
         x->set(id, motif, allowed);
+        // The manager reads the hints when it gets round to it, not when they
+        // change: they are put back once the window is iconic.
+        auto *restore = new QTimer(window);
+        QObject::connect(
+            restore, &QTimer::timeout, [restore, id, motif, hints, turns = 0]() mutable {
+                const std::optional<X11> x = X11::connect();
+                if (!x) {
+                    restore->deleteLater();
+                    return;
+                }
+                const xcb_atom_t stateAtom = x->atom("WM_STATE");
+                const std::vector<uint32_t> state = x->get(id, stateAtom, stateAtom, 1);
+                if ((state.empty() || state[0] != IconicState) && ++turns < ManagerTurns)
+                    return;
+                x->set(id, motif, hints);
+                restore->deleteLater();
+            });
+        restore->start(50ms);
     }
     window->showMinimized();
-    if (restricted)
-        x->set(id, motif, hints);
 }
 
 } // namespace WindowManager

@@ -38,7 +38,7 @@ mutter) dbus-run-session -- mutter --x11 --replace >"$work/manager.log" 2>&1 & ;
 xfwm4) dbus-run-session -- xfwm4 --compositor=off >"$work/manager.log" 2>&1 & ;;
 *) "$manager" >"$work/manager.log" 2>&1 & ;;
 esac
-for _ in $(seq 200); do
+for _ in $(seq 400); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.1
 done
@@ -124,6 +124,7 @@ done
 hints=$(xprop -id "$main" _MOTIF_WM_HINTS)
 press "$main" ctrl+t
 state "$main" Iconic || fail "Ctrl+T did not minimize the main window"
+for _ in $(seq 30); do [ "$(xprop -id "$main" _MOTIF_WM_HINTS)" = "$hints" ] && break; sleep 0.1; done
 [ "$(xprop -id "$main" _MOTIF_WM_HINTS)" = "$hints" ] || fail "minimizing changed the window's look"
 xdotool windowactivate "$main" >/dev/null 2>&1
 state "$main" Normal || fail "the main window did not come back"

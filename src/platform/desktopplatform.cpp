@@ -244,6 +244,15 @@ std::optional<QColor> DesktopPlatform::chooseColor(QWidget *parent, const QColor
     return chosen;
 }
 
+void DesktopPlatform::chooseWindowSystem()
+{
+    const QByteArray chosen =
+        WindowManager::windowSystemFor(qgetenv("XDG_SESSION_TYPE"), qgetenv("XDG_CURRENT_DESKTOP"),
+                                       qgetenv("DISPLAY"), qgetenv("QT_QPA_PLATFORM"));
+    if (!chosen.isEmpty())
+        qputenv("QT_QPA_PLATFORM", chosen);
+}
+
 std::optional<QMargins> DesktopPlatform::windowFrame(QWindow *window)
 {
     return WindowManager::expectedFrame(window);

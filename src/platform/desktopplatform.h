@@ -16,6 +16,10 @@ public:
     DesktopPlatform();
     ~DesktopPlatform() override;
 
+    // Chooses the window system Qt is to use on this desktop; runs before the
+    // application object is made.
+    static void chooseWindowSystem();
+
     int fontCount() override;
     QString fontName(int index) override;
     QString resolveFamily(const QString &face) override;

@@ -212,4 +212,19 @@ void minimize(QWindow *window)
     window->showMinimized();
 }
 
+QByteArray windowSystemFor(const QByteArray &sessionType, const QByteArray &desktops,
+                           const QByteArray &display, const QByteArray &chosen)
+{
+    // GNOME's compositor draws no title bars for Wayland clients, and Qt's own
+    // has minimize and maximize buttons the windows must not have. Its X11
+    // manager frames them as on any other desktop, through XWayland.
+    if (!chosen.isEmpty() || sessionType != "wayland" || display.isEmpty())
+        return {};
+    for (const QByteArray &desktop : desktops.split(':')) {
+        if (desktop.compare("GNOME", Qt::CaseInsensitive) == 0)
+            return "xcb";
+    }
+    return {};
+}
+
 } // namespace WindowManager

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArray>
 #include <QMargins>
 
 #include <optional>
@@ -19,5 +20,11 @@ std::optional<QMargins> expectedFrame(QWindow *window);
 
 // Minimizes window, also where it shows no minimize button.
 void minimize(QWindow *window);
+
+// The window system Qt is to use, for a desktop session described by the
+// environment variables XDG_SESSION_TYPE, XDG_CURRENT_DESKTOP, DISPLAY and
+// QT_QPA_PLATFORM; empty to leave the choice to Qt.
+QByteArray windowSystemFor(const QByteArray &sessionType, const QByteArray &desktops,
+                           const QByteArray &display, const QByteArray &chosen);
 
 } // namespace WindowManager

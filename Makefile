@@ -10,10 +10,12 @@
 
 BUILD    ?= build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-private-dev libfontconfig-dev libgl-dev fonts-dejavu-core \
-            fonts-liberation2 fonts-wine fonts-urw-base35 xfonts-terminus qt6-gtk-platformtheme \
-            clang-format desktop-file-utils appstream xvfb xauth openbox xdotool \
-            fonts-dejavu-extra fonts-inter-variable fonts-misaki fonts-alee fonts-wqy-microhei
+PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-private-dev libfontconfig-dev libgl-dev \
+            fonts-dejavu-core fonts-liberation2 fonts-wine fonts-urw-base35 xfonts-terminus \
+            fonts-dejavu-extra fonts-inter-variable fonts-misaki fonts-alee fonts-wqy-microhei \
+            qt6-gtk-platformtheme clang-format desktop-file-utils appstream libxcb1-dev qt6-wayland \
+            xvfb xauth x11-utils openbox xdotool dbus mutter kwin-x11 kwin-style-breeze xfwm4 \
+            sway wtype wl-clipboard jq fontconfig
 EXTRA_PACKAGES ?=
 BENCH_PACKAGES := xvfb python3 python3-xlib python3-fonttools time fontconfig \
                   fonts-dejavu-core

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Glyphory developers
 // SPDX-License-Identifier: MIT
+#include "platform/linux/windowmanager.h"
 #include "platform/platform.h"
 
 #include <QDir>
@@ -129,6 +130,32 @@ private slots:
         QVERIFY(QDir(elsewhere).isEmpty(empty));
         if (setup == QLatin1String("own folder foreign"))
             QVERIFY(QDir(ownFolder).isEmpty(empty));
+    }
+
+    // Under GNOME on Wayland the windows go through XWayland, framed by GNOME's
+    // own manager, unless the user chose a window system or there is no XWayland.
+    void windowSystem_data()
+    {
+        QTest::addColumn<QByteArrayList>("session");
+        QTest::addColumn<QByteArray>("chosen");
+        const auto row = [](const char *tag, QByteArrayList session, const char *chosen) {
+            QTest::newRow(tag) << session << QByteArray(chosen);
+        };
+        row("GNOME", {"wayland", "GNOME", ":0", ""}, "xcb");
+        row("Ubuntu's GNOME", {"wayland", "ubuntu:GNOME", ":1", ""}, "xcb");
+        row("KDE", {"wayland", "KDE", ":0", ""}, "");
+        row("sway", {"wayland", "sway", "", ""}, "");
+        row("GNOME without XWayland", {"wayland", "GNOME", "", ""}, "");
+        row("GNOME on X11", {"x11", "GNOME", ":0", ""}, "");
+        row("the user's choice", {"wayland", "GNOME", ":0", "wayland"}, "");
+    }
+
+    void windowSystem()
+    {
+        QFETCH(QByteArrayList, session);
+        QFETCH(QByteArray, chosen);
+        QCOMPARE(WindowManager::windowSystemFor(session[0], session[1], session[2], session[3]),
+                 chosen);
     }
 
 private:

@@ -10,6 +10,7 @@
 
 int main(int argc, char *argv[])
 {
+    chooseWindowSystem();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("glyphory"));
     // Lets the desktop match the windows to the launcher entry and its icon.

@@ -199,11 +199,11 @@ void MainForm::Image9_Click()
 }
 void MainForm::Minimize_Click()
 {
-    setWindowState(windowState() | Qt::WindowMinimized);
+    m_platform.minimizeWindow(windowHandle());
 }
 void MainForm::Image8_Click()
 {
-    setWindowState(windowState() | Qt::WindowMinimized);
+    m_platform.minimizeWindow(windowHandle());
 }
 
 void MainForm::FontList_Click()

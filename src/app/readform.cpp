@@ -73,7 +73,7 @@ void ReadForm::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!m_placed) {
         m_placed = true;
-        centreOnScreen(this);
+        centreOnScreen(m_platform, this);
         // The texts follow as soon as the window is on the screen.
         QTimer::singleShot(0, this, &ReadForm::showTexts);
         // Half a second after the splash is shown the main window takes over.
@@ -114,7 +114,7 @@ void ReadForm::ReadingTimer_Timer()
     MainForm *main = loadMainForm();
     main->preview().prepare(Preview::FirstSize, main->selectedFont());
 
-    centreOnScreen(main);
+    centreOnScreen(m_platform, main);
     main->show();
     hide();
     if (isVisible())

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QMargins>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,7 @@
 
 class QUrl;
 class QWidget;
+class QWindow;
 
 // Every system service the program touches goes through this interface, so the
 // windows can be driven in tests with a fake and nothing else reaches for the system.
@@ -103,6 +105,14 @@ public:
     // No value when the user cancelled.
     virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
 
+    // The border and title bar the window manager will put around window, a
+    // top-level window created but not yet shown: none where nothing frames it,
+    // no value where the manager or compositor will not tell before the window
+    // is shown and so places it itself.
+    virtual std::optional<QMargins> windowFrame(QWindow *window) = 0;
+    // Minimizes window, also where it shows no minimize button.
+    virtual void minimizeWindow(QWindow *window) = 0;
+
     // Ends the process at once: no further handler runs, nothing is asked or saved.
     virtual void endProgram() = 0;
 };
@@ -110,3 +120,6 @@ public:
 // The platform of the system the program is built for. Each system's folder
 // under platform/ defines it, and CMake compiles only the running system's.
 std::unique_ptr<Platform> makePlatform();
+// Chooses the window system Qt is to use on this desktop. Runs before the
+// application object is made, so before any platform exists.
+void chooseWindowSystem();

@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: MIT
 #include "placement.h"
 
+#include "platform/platform.h"
+
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
-void centreOnScreen(QWidget *window)
+void centreOnScreen(Platform &platform, QWidget *window)
 {
     const QScreen *screen = window->screen();
     if (!screen)
@@ -15,15 +17,19 @@ void centreOnScreen(QWidget *window)
     // contents as it shows it, after it was placed. That is done here first.
     if (!window->isVisible() && !window->testAttribute(Qt::WA_Resized))
         window->adjustSize();
-    // Before the first show Qt does not count the frame in frameGeometry(); the
-    // platform window knows it as soon as it exists (or, with a window manager
-    // that has not framed it yet, takes it as none).
-    QRect frame = window->frameGeometry();
-    if (!window->isVisible()) {
-        window->winId();
-        if (const QWindow *handle = window->windowHandle())
-            frame = window->geometry().marginsAdded(handle->frameMargins());
-    }
+    // Until the window is on the screen Qt knows nothing of the frame the window
+    // manager will add; the platform asks the manager, so the window appears in
+    // its place at once instead of jumping there once it is framed. A manager
+    // that cannot tell places the window itself.
+    window->winId();
+    QWindow *handle = window->windowHandle();
+    if (!handle)
+        return;
+    const std::optional<QMargins> margins =
+        handle->isVisible() ? handle->frameMargins() : platform.windowFrame(handle);
+    if (!margins)
+        return;
+    QRect frame = window->geometry().marginsAdded(*margins);
     frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    window->setGeometry(frame.marginsRemoved(*margins));
 }

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+class Platform;
 class QWidget;
 
-// Places a window in the middle of the screen it is on.
-void centreOnScreen(QWidget *window);
+// Places a window, frame and all, in the middle of the screen it is on.
+void centreOnScreen(Platform &platform, QWidget *window);

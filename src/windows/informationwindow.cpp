@@ -26,6 +26,7 @@ void InformationWindow::returnToMainForm()
         m_mainForm->raise();
         m_mainForm->activateWindow();
     }
+    m_shownAt = geometry();
     hide();
 }
 
@@ -37,7 +38,12 @@ void InformationWindow::showEvent(QShowEvent *event)
         Form_Load();
         if (m_mainForm)
             setScreen(m_mainForm->screen());
-        centreOnScreen(this);
+        centreOnScreen(m_platform, this);
+    } else if (!event->spontaneous() && m_shownAt.isValid()) {
+        // Some managers (GNOME's) hand a hidden window back with its client
+        // area where the frame's corner was; Qt would then show it a title bar
+        // higher each time.
+        setGeometry(m_shownAt);
     }
     QWidget::showEvent(event);
 }

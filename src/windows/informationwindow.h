@@ -34,4 +34,6 @@ private:
     Platform &m_platform;
     QWidget *m_mainForm;
     bool m_loaded = false;
+    // Where the window was when it was last hidden.
+    QRect m_shownAt;
 };

@@ -8,6 +8,8 @@
 
 #include <QList>
 #include <QUrl>
+#include <QWidget>
+#include <QWindow>
 
 #include <functional>
 
@@ -39,6 +41,9 @@ public:
     // Called before a copied file takes its name; a test can race the installer.
     std::function<void(const QString &destination)> beforePlacing;
     std::optional<QColor> nextColor;
+    // The frame a window manager would draw around each window; none where it
+    // would not tell.
+    std::optional<QMargins> frame = QMargins();
 
     // What the program asked for; a request the system refused counts as not made.
     QList<QUrl> opened;
@@ -134,6 +139,13 @@ public:
     {
         ++colorDialogs;
         return std::exchange(nextColor, std::nullopt);
+    }
+    std::optional<QMargins> windowFrame(QWindow *) override { return frame; }
+    // A window system reports the new state back to the widget; offscreen Qt does not.
+    void minimizeWindow(QWindow *window) override
+    {
+        QWidget *widget = QWidget::find(window->winId());
+        widget->setWindowState(widget->windowState() | Qt::WindowMinimized);
     }
     void endProgram() override { ++endRequests; }
 };

@@ -6,6 +6,7 @@
 #include "platform/linux/fontcatalog.h"
 #include "platform/linux/fontfilereading.h"
 #include "platform/linux/userfolders.h"
+#include "platform/linux/windowmanager.h"
 
 #include <QColorDialog>
 #include <QCoreApplication>
@@ -252,6 +253,25 @@ std::optional<QColor> DesktopPlatform::chooseColor(QWidget *parent, const QColor
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;
+}
+
+void chooseWindowSystem()
+{
+    const QByteArray chosen =
+        WindowManager::windowSystemFor(qgetenv("XDG_SESSION_TYPE"), qgetenv("XDG_CURRENT_DESKTOP"),
+                                       qgetenv("DISPLAY"), qgetenv("QT_QPA_PLATFORM"));
+    if (!chosen.isEmpty())
+        qputenv("QT_QPA_PLATFORM", chosen);
+}
+
+std::optional<QMargins> DesktopPlatform::windowFrame(QWindow *window)
+{
+    return WindowManager::expectedFrame(window);
+}
+
+void DesktopPlatform::minimizeWindow(QWindow *window)
+{
+    WindowManager::minimize(window);
 }
 
 void DesktopPlatform::endProgram()

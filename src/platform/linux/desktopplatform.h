@@ -41,6 +41,8 @@ public:
                   bool yesIsDefault) override;
     QString openFileName(QWidget *parent, const QStringList &filters) override;
     std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
+    std::optional<QMargins> windowFrame(QWindow *window) override;
+    void minimizeWindow(QWindow *window) override;
     void endProgram() override;
 
 protected:

@@ -23,8 +23,8 @@ public:
 
     // Installed font families, exactly as the system reports them (unsorted):
     // a family's Light or Condensed faces under their own name where the font
-    // names them apart ("DejaVu Sans Light"). Read by index so the caller can yield to the event
-    // loop between names.
+    // names them apart ("DejaVu Sans Light"). Read by index so the caller can
+    // yield to the event loop between names.
     virtual int fontCount() = 0;
     virtual QString fontName(int index) = 0;
     // The same font's names in other languages, which find it too.

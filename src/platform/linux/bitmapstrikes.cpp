@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "bitmapstrikes.h"
 
+#include "fontconfigrules.h"
+
 #include <QFile>
 #include <QtEndian>
 
@@ -48,11 +50,6 @@ QList<int> bitmapStrikes(const QString &file)
     for (qsizetype record = 0; record + 48 <= records.size(); record += 48)
         sizes.append(quint8(records.at(record + 45)));
     return sizes;
-}
-
-QByteArray xmlEscaped(const QByteArray &path)
-{
-    return QFile::encodeName(QFile::decodeName(path).toHtmlEscaped());
 }
 
 // Qt draws a face's bitmaps only where it does not smooth the text.

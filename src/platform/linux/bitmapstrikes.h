@@ -12,5 +12,3 @@ QList<int> bitmapStrikes(const QString &file);
 // fontconfig rules that have Qt draw a font file from its bitmaps, at the
 // sizes it has them for.
 QByteArray drawnFromBitmaps(const QByteArray &path);
-// A file's path written as text inside a fontconfig rule.
-QByteArray xmlEscaped(const QByteArray &path);

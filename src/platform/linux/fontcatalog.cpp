@@ -4,6 +4,7 @@
 
 #include "bitmapstrikes.h"
 #include "facegroups.h"
+#include "fontconfigrules.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -174,19 +175,7 @@ void FontCatalog::prepareShownConfig(const QByteArray &ownRules)
     m_shown = FcConfigCreate();
     if (!m_shown)
         return;
-    // Asked of a configuration in hand: asked of none, fontconfig would first
-    // load a default one, the whole collection a second time.
-    FcChar8 *mainFile = FcConfigGetFilename(m_all ? m_all : m_shown, nullptr);
-    const QByteArray rules =
-        QByteArray("<?xml version=\"1.0\"?>\n<fontconfig>") +
-        (mainFile ? QByteArray("<include ignore_missing=\"yes\">") +
-                        xmlEscaped(reinterpret_cast<const char *>(mainFile)) + "</include>"
-                  : QByteArray()) +
-        ownRules + "<reset-dirs/></fontconfig>\n";
-    if (mainFile)
-        FcStrFree(mainFile);
-    FcConfigParseAndLoadFromMemory(m_shown, reinterpret_cast<const FcChar8 *>(rules.constData()),
-                                   FcFalse);
+    loadSystemRules(m_shown, m_all ? m_all : m_shown, {}, ownRules + "<reset-dirs/>");
     FcConfigSetRescanInterval(m_shown, 0);
     // With no folders this builds an empty system set; without one, making the
     // configuration current would scan the system's folders after all.

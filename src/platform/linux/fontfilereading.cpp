@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "fontfilereading.h"
 
+#include "fontconfigrules.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,11 +16,6 @@ namespace {
 const FcChar8 *fcText(const QByteArray &text)
 {
     return reinterpret_cast<const FcChar8 *>(text.constData());
-}
-
-QByteArray xmlEscaped(const QByteArray &text)
-{
-    return QString::fromUtf8(text).toHtmlEscaped().toUtf8();
 }
 
 // Faces as FreeType finds them through fontconfig, before any setting applies.
@@ -39,17 +36,8 @@ int facesIn(const QByteArray &file)
 FcConfig *desktopSettings(const QByteArray &cacheFolder)
 {
     FcConfig *settings = FcConfigCreate();
-    FcChar8 *mainFile = FcConfigGetFilename(settings, nullptr);
-    const QByteArray rules =
-        "<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" + xmlEscaped(cacheFolder) +
-        "</cachedir>" +
-        (mainFile ? "<include ignore_missing=\"yes\">" +
-                        xmlEscaped(reinterpret_cast<const char *>(mainFile)) + "</include>"
-                  : QByteArray()) +
-        "</fontconfig>\n";
-    if (mainFile)
-        FcStrFree(mainFile);
-    if (!FcConfigParseAndLoadFromMemory(settings, fcText(rules), FcFalse)) {
+    const QByteArray cache = "<cachedir>" + xmlEscaped(cacheFolder) + "</cachedir>";
+    if (!loadSystemRules(settings, settings, cache, {})) {
         FcConfigDestroy(settings);
         return nullptr;
     }

@@ -10,12 +10,16 @@
 
 BUILD    ?= build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-private-dev libfontconfig-dev libgl-dev \
-            fonts-dejavu-core fonts-liberation2 fonts-wine fonts-urw-base35 xfonts-terminus \
-            fonts-dejavu-extra fonts-inter-variable fonts-misaki fonts-alee fonts-wqy-microhei \
-            qt6-gtk-platformtheme clang-format desktop-file-utils appstream libxcb1-dev qt6-wayland \
-            xvfb xauth x11-utils openbox xdotool dbus mutter kwin-x11 kwin-style-breeze xfwm4 \
-            sway wtype wl-clipboard jq fontconfig
+# What building and running the program needs; the tests need the rest too, among
+# them four window managers and a Wayland compositor that `make run` leaves alone.
+RUN_PACKAGES  := cmake make g++ pkg-config qt6-base-dev libfontconfig-dev libgl-dev libxcb1-dev \
+                 fonts-dejavu-core fonts-liberation2 fonts-wine qt6-gtk-platformtheme qt6-wayland
+TEST_PACKAGES := qt6-base-private-dev fonts-urw-base35 xfonts-terminus \
+                 fonts-dejavu-extra fonts-inter-variable fonts-misaki fonts-alee fonts-wqy-microhei \
+                 clang-format desktop-file-utils appstream \
+                 xvfb xauth x11-utils openbox xdotool dbus mutter kwin-x11 kwin-style-breeze xfwm4 \
+                 sway wtype wl-clipboard jq fontconfig
+PACKAGES := $(RUN_PACKAGES) $(TEST_PACKAGES)
 EXTRA_PACKAGES ?=
 BENCH_PACKAGES := xvfb python3 python3-xlib python3-fonttools time fontconfig \
                   fonts-dejavu-core
@@ -63,7 +67,10 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(RUN_PACKAGES)"
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target glyphory
 	$(BUILD)/glyphory
 
 test: build
